@@ -1,0 +1,5 @@
+foreach(f custom.cfg HiScore.txt)
+  if(NOT EXISTS ${DST}/${f})
+    file(COPY ${SRC}/${f} DESTINATION ${DST})
+  endif()
+endforeach()

@@ -1,0 +1,19 @@
+#pragma once
+// The head-up display: status panel, score box, special banner, boss bar and message log.
+#include <string_view>
+
+#include "shooter/frontend/shooter.h"
+
+namespace kv::shooter {
+
+void ResetHud(Shooter& g);
+// colour: 0 white, 1 light grey, 2 red, 3 orange, other keeps the colour; background 1 red, else black.
+void ShowMessage(Shooter& g, std::string_view text, int colour, int background);
+void HudPanelStep(Shooter& g);
+void MessageLogStep(Shooter& g);
+void ShieldHit(Shooter& g);
+void DamagePart(Shooter& g);
+void WeaponLevel(Shooter& g, int which, int up);
+void EnemyDown(Shooter& g, int index);
+
+}  // namespace kv::shooter

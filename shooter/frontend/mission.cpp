@@ -1,0 +1,111 @@
+#include "shooter/frontend/mission.h"
+
+#include "shooter/content/equipment.h"
+#include "shooter/frontend/hud.h"
+
+namespace kv::shooter {
+
+static void ResetShip(GameState& s) {
+  s.MessageTimer = 0;
+  s.ShipLocked = kTrue;
+  s.MainGunBroken = s.SideGunBroken = s.GeneratorBroken = s.EngineBroken = 0;
+  s.ShipX = 2720;
+  s.ShipY = 8440;  // below the visible band; the script flies the ship in
+  s.MoveKeys = {0, 0, 0, 0};
+}
+
+static void FreeTables(GameState& s) {
+  for (Shot& shot : s.PlayerShots) shot.Active = 0;
+  for (EnemyShot& shot : s.EnemyShots) shot.Active = 0;
+  for (int i = kEnemyFirst; i <= kEnemyLast; ++i) s.Enemies[static_cast<std::size_t>(i)].Active = 0;
+  for (PowerUp& p : s.PowerUps) p.Active = 0;
+}
+
+static void FitEquipment(Shooter& g) {
+  GameState& s = g.st;
+  s.MainGunLevel = 1;
+  s.SideGunLevel = 1;
+  s.ShieldUp = kTrue;
+  s.SpecialReady = kTrue;
+  s.ShieldBarFlag = 0;
+  s.SpecialBarFlag = 0;
+  const auto special = static_cast<std::size_t>(s.Equip[2]);
+  const auto shield = static_cast<std::size_t>(s.Equip[3]);
+  const auto engine = static_cast<std::size_t>(s.Equip[5]);
+  s.SpecialCapacity = kCapacities[special];
+  g.hud.BAR_SPE_C->Width = s.SpecialCapacity;
+  g.hud.BAR_SPE_R->Width = s.SpecialCapacity;
+  s.ShieldCapacity = kCapacities[shield];
+  g.hud.BAR_SHD_C->Width = s.ShieldCapacity;
+  g.hud.BAR_SHD_R->Width = s.ShieldCapacity;
+  s.ShieldRate = kShieldRates[shield];
+  s.EngineSpeed = kEngineSpeeds[engine];
+  s.EngineRate = kEngineRates[engine];
+  g.hud.Stt_LVL_MG->SetCaption("MG  1.0");
+  g.hud.Stt_LVL_SG->SetCaption("SG   1.0");
+}
+
+// Each star from its own random numbers, covering the visible part of the playfield.
+static void DealStars(Shooter& g) {
+  GameState& s = g.st;
+  for (int i = 0; i <= s.DetailLevel && i < kStarSlots; ++i) {
+    Star& star = s.Stars[static_cast<std::size_t>(i)];
+    star.X = ToI16(g.rng.Next() * 4920 + 720);
+    star.Y = ToI16(g.rng.Next() * 6480 + 1440);
+    star.Speed = ToI16(g.rng.Next() * 40 + 10);
+    star.Shade = ToI16(g.rng.Next() * 2 + 1);
+  }
+}
+
+static void ResetCounters(Shooter& g) {
+  GameState& s = g.st;
+  s.GameInitialised = kTrue;
+  s.MainGunCooldown = 0;
+  s.SideGunCooldown = 0;
+  s.FireHeld = 0;
+  s.Score = 0;
+  s.ShieldHitMark = 0;
+  s.DeathFlag = 0;
+  g.hud.Wait_label2->Visible = false;
+  s.StatsBarMove = s.BannerMove = s.BossBarMove = s.BannerHold = 0;
+  s.FrameCount = 0;
+  s.Kills = 0;
+  s.LastBossDestroyed = 0;
+  s.FlashFlag = 0;
+  s.BossKillFrames = {0, 0, 0, 0, 0};
+}
+
+static void LoadExplosionSounds(Shooter& g) {
+  for (int i = 0; i < 8; ++i) {
+    g.sound.MPS[static_cast<std::size_t>(i)]->Open(g.ProgramFile(i < 4 ? "\\sound\\splode.wav" : "\\sound\\bplode.wav"));
+  }
+}
+
+// A new game resets everything; resuming from the pause menu only restarts the timers.
+void StartMission(Shooter& g) {
+  GameState& s = g.st;
+  if (s.GameInitialised == 0) {
+    s.FpsSeconds = 0;
+    s.FramesTotal = 0;
+    ResetHud(g);
+    ResetShip(s);
+    FreeTables(s);
+    FitEquipment(g);
+    DealStars(g);
+    g.Play_Layer->SetBackColor(0x000000);
+    ResetCounters(g);
+    LoadExplosionSounds(g);
+  }
+  s.FramesTotal = 0;
+  s.FpsSeconds = 0;
+  g.tmOneFrame->SetEnabled(true);
+  g.tmOneSecond->SetEnabled(true);
+}
+
+// The death sequence and the report come with the mission work; until then the clock is only
+// set so that the game-over sequence runs.
+void PlayerDeath(Shooter& g) { g.st.FrameCount = -300; }
+
+void WriteReport(Shooter&) {}
+
+}  // namespace kv::shooter

@@ -1,0 +1,108 @@
+// The headless runner: its command line, its key files, and what a run writes.
+#include "tools/headless/runner.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace kv::testing {
+namespace {
+
+using headless::ParseArgs;
+using headless::ParseKeys;
+
+TEST(HeadlessRunnerArgs, BadArgumentsAreRefusedWithAMessage) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--period", "0"},      {"--period", "61"},  {"--period"},           {"--detail", "ultra"},
+      {"--equip", "5,0,0,0,0,0"}, {"--equip", "0,0,0"}, {"--game", "other"}, {"--seed", "x"},
+      {"--screenshot", "100"}, {"--until", "-5"},   {"--frobnicate"},       {"--keys", "/no/such/file"},
+      {"--dir", "/no/such/dir"}};
+  for (const auto& args : bad) {
+    auto r = ParseArgs(args, "/tmp");
+    EXPECT_FALSE(r.ok()) << args[0];
+    if (!r.ok()) {
+      EXPECT_FALSE(r.error().empty());
+      EXPECT_EQ(r.error().find('\n'), std::string::npos);
+    }
+  }
+}
+
+TEST(HeadlessRunnerArgs, GoodArgumentsAreTaken) {
+  auto r = ParseArgs({"--seed", "9", "--period", "20", "--detail", "high", "--mute", "--nodeath", "--equip",
+                      "4,3,4,4,2,3", "--play", "--until", "5000", "--screenshot", "300:b.png", "--screenshot",
+                      "100:a.png"},
+                     "/prog");
+  ASSERT_TRUE(r.ok()) << r.error();
+  const auto& o = r.value();
+  EXPECT_EQ(o.seed, 9u);
+  EXPECT_EQ(o.periodMs, 20);
+  EXPECT_EQ(o.detail, 2);
+  EXPECT_TRUE(o.mute && o.nodeath && o.play);
+  EXPECT_EQ(o.equip, (std::array<int, 6>{4, 3, 4, 4, 2, 3}));
+  EXPECT_EQ(o.until, 5000);
+  EXPECT_EQ(o.dataDir, "/prog");
+  ASSERT_EQ(o.screenshots.size(), 2u);
+  EXPECT_EQ(o.screenshots[0].t, 100);  // in time order
+}
+
+TEST(HeadlessRunnerKeys, LinesCommentsAndErrors) {
+  auto k = ParseKeys("# opening\n3000 down 38\n3100 up 38 # let go\n\n2900 down 115 2\n");
+  ASSERT_TRUE(k.ok()) << k.error();
+  ASSERT_EQ(k.value().size(), 3u);
+  EXPECT_EQ(k.value()[0].t, 2900);  // sorted by time
+  EXPECT_EQ(k.value()[0].shift, 2);
+  EXPECT_TRUE(k.value()[1].down);
+  EXPECT_FALSE(k.value()[2].down);
+  for (const char* bad : {"100 press 38\n", "x down 38\n", "100 down\n", "100 down 300\n", "100 up 38 1 extra\n"}) {
+    auto r = ParseKeys(bad);
+    EXPECT_FALSE(r.ok()) << bad;
+  }
+}
+
+std::vector<std::string> Lines(const std::filesystem::path& p) {
+  std::ifstream in(p);
+  std::vector<std::string> out;
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+TEST(HeadlessRun, TitleAtFiveSecondsAndFramesEveryPeriodWhenPlaying) {
+  const auto dir = std::filesystem::temp_directory_path() / ("kv_run_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  std::filesystem::copy_file(std::filesystem::path(KV_SOURCE_DIR) / "assets" / "custom.cfg", dir / "custom.cfg",
+                             std::filesystem::copy_options::overwrite_existing);
+  {
+    auto o = ParseArgs({"--dir", dir.string(), "--until", "5000", "--final", (dir / "f.json").string()}, KV_PROGRAM_DIR);
+    ASSERT_TRUE(o.ok()) << o.error();
+    std::ostringstream err;
+    ASSERT_EQ(headless::Run(o.value(), err), 0) << err.str();
+    const auto f = Lines(dir / "f.json");
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_NE(f[0].find("\"layers\":{\"menu\":-1,\"remap\":0,\"game\":0,\"play\":0,\"pause\":0}"), std::string::npos) << f[0];
+    EXPECT_NE(f[0].find("\"t\":5000"), std::string::npos);
+    EXPECT_NE(f[0].find("\"keys\":[38,40,37,39,32,88]"), std::string::npos);
+    EXPECT_NE(f[0].find("\"quit\":false"), std::string::npos);
+  }
+  {
+    auto o = ParseArgs({"--dir", dir.string(), "--play", "--until", "3000", "--trace", (dir / "t.jsonl").string(),
+                        "--screenshot", "2900:" + (dir / "s.png").string()},
+                       KV_PROGRAM_DIR);
+    ASSERT_TRUE(o.ok()) << o.error();
+    std::ostringstream err;
+    ASSERT_EQ(headless::Run(o.value(), err), 0) << err.str();
+    const auto t = Lines(dir / "t.jsonl");
+    ASSERT_EQ(t.size(), 12u);  // frames at 2633, 2666, ... 2996
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      EXPECT_EQ(t[i].rfind("{\"t\":" + std::to_string(2600 + 33 * (i + 1)) + ",\"frame\":" + std::to_string(i + 1) + ",", 0), 0u)
+          << t[i];
+    }
+    EXPECT_NE(t[0].find("\"stars\":51"), std::string::npos);
+    EXPECT_NE(t[0].find("\"sfx\":[99]"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::file_size(dir / "s.png") > 100);
+  }
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kv::testing
