@@ -288,7 +288,7 @@ TEST_F(ImageCodecs, ChangedBytesNeverBreakTheReader) {
     return seed >> 8;
   };
   for (const Bytes& original : files) {
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 150; ++round) {
       Bytes b = original;
       for (int k = 0; k < 3; ++k) b[next() % b.size()] = static_cast<std::uint8_t>(next());
       const auto img = LoadPicture(Write("fuzz", b));

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
+#include <SDL_keyboard.h>
+
 namespace kv::sdl {
 namespace {
 
@@ -10,6 +15,12 @@ struct KeyCase {
   SDL_Scancode scan;
   int vk;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << SDL_GetScancodeName(c.scan) << " -> " << c.vk; }
+
+std::string CaseName(const testing::TestParamInfo<KeyCase>& info) {
+  return "Scancode" + std::to_string(info.param.scan) + "Key" + std::to_string(info.param.key);
+}
 
 class VirtualKeyTest : public testing::TestWithParam<KeyCase> {};
 
@@ -59,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{SDLK_NUMLOCKCLEAR, SDL_SCANCODE_NUMLOCKCLEAR, 144},
         KeyCase{SDLK_SCROLLLOCK, SDL_SCANCODE_SCROLLLOCK, 145},
         KeyCase{SDLK_F13, SDL_SCANCODE_F13, 0}, KeyCase{SDLK_MENU, SDL_SCANCODE_MENU, 0},
-        KeyCase{SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN, 0}));
+        KeyCase{SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN, 0}),
+    CaseName);
 
 TEST(ShiftStateTest, CombinesShiftCtrlAndAltOfEitherSide) {
   EXPECT_EQ(ShiftState(KMOD_NONE), 0);
