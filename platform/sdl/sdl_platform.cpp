@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "platform/sdl/keymap.h"
 #include "platform/sdl/latin1.h"
