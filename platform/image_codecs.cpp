@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -138,20 +139,75 @@ std::optional<std::vector<std::uint32_t>> ReadBmpPalette(const Bytes& data, cons
   return palette;
 }
 
-std::uint32_t BmpPixel(const std::uint8_t* row, std::int64_t x, int bpp, const std::vector<std::uint32_t>& palette) {
-  switch (bpp) {
-    case 32:
-    case 24: {
-      const std::uint8_t* p = row + x * (bpp / 8);
-      return Rgb(p[2], p[1], p[0]);
-    }
-    default: {
-      const std::int64_t bit = x * bpp;
-      const int shift = 8 - bpp - static_cast<int>(bit % 8);
-      const int index = (row[bit / 8] >> shift) & ((1 << bpp) - 1);
-      return palette[static_cast<std::size_t>(index)];
-    }
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiBitfields = 3;
+
+// How a row's bytes become colours: palette indices, blue-green-red bytes, or packed 16- or
+// 32-bit values whose red, green and blue bits the masks pick.
+struct BmpFormat {
+  int bpp = 0;
+  bool packed = false;
+  std::array<std::uint32_t, 3> masks{};  // red, green, blue
+  std::vector<std::uint32_t> palette;
+};
+
+std::uint8_t MaskedChannel(std::uint32_t value, std::uint32_t mask) {
+  if (mask == 0) return 0;
+  const int shift = std::countr_zero(mask);
+  const std::uint32_t max = mask >> shift;
+  return static_cast<std::uint8_t>(((value & mask) >> shift) * 255 / max);
+}
+
+std::uint32_t BmpPixel(const std::uint8_t* row, std::int64_t x, const BmpFormat& f) {
+  if (f.packed) {
+    const std::uint8_t* p = row + x * (f.bpp / 8);
+    const std::uint32_t v = f.bpp == 16 ? static_cast<std::uint32_t>(p[0] | (p[1] << 8))
+                                        : static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+                                              (static_cast<std::uint32_t>(p[2]) << 16) |
+                                              (static_cast<std::uint32_t>(p[3]) << 24);
+    return Rgb(MaskedChannel(v, f.masks[0]), MaskedChannel(v, f.masks[1]), MaskedChannel(v, f.masks[2]));
   }
+  if (f.bpp >= 24) {
+    const std::uint8_t* p = row + x * (f.bpp / 8);
+    return Rgb(p[2], p[1], p[0]);
+  }
+  const std::int64_t bit = x * f.bpp;
+  const int shift = 8 - f.bpp - static_cast<int>(bit % 8);
+  const int index = (row[bit / 8] >> shift) & ((1 << f.bpp) - 1);
+  return f.palette[static_cast<std::size_t>(index)];
+}
+
+// The colour masks follow the 40-byte info header (later headers hold them at the same place).
+std::optional<std::array<std::uint32_t, 3>> ReadBmpMasks(const Bytes& data, const BmpHeader& h) {
+  if (h.paletteEntrySize != 4) return std::nullopt;
+  Reader r(data, 14 + 40);
+  const auto red = r.U32(), green = r.U32(), blue = r.U32();
+  if (!blue) return std::nullopt;
+  return std::array<std::uint32_t, 3>{*red, *green, *blue};
+}
+
+Result<BmpFormat> ReadBmpFormat(const Bytes& data, const BmpHeader& h, const std::string& name) {
+  using R = Result<BmpFormat>;
+  BmpFormat f;
+  f.bpp = h.bpp;
+  const bool supportedDepth = h.bpp == 1 || h.bpp == 4 || h.bpp == 8 || h.bpp == 16 || h.bpp == 24 || h.bpp == 32;
+  if (!supportedDepth) return R::Error(name + ": unsupported BMP depth " + std::to_string(h.bpp));
+  const bool bitfields = h.compression == kBiBitfields && (h.bpp == 16 || h.bpp == 32);
+  if (h.compression != kBiRgb && !bitfields) return R::Error(name + ": compressed BMP pictures are not supported");
+  if (bitfields) {
+    const auto masks = ReadBmpMasks(data, h);
+    if (!masks) return R::Error(name + ": truncated");
+    f.packed = true;
+    f.masks = *masks;
+  } else if (h.bpp == 16) {
+    f.packed = true;
+    f.masks = {0x7C00, 0x03E0, 0x001F};
+  } else if (h.bpp <= 8) {
+    auto p = ReadBmpPalette(data, h);
+    if (!p) return R::Error(name + ": truncated");
+    f.palette = std::move(*p);
+  }
+  return f;
 }
 
 Result<Image> DecodeBmp(const Bytes& data, const std::string& name) {
@@ -161,17 +217,10 @@ Result<Image> DecodeBmp(const Bytes& data, const std::string& name) {
   const auto pixelsAt = fileHeader.U32();
   if (!header || !pixelsAt) return Result<Image>::Error(name + ": truncated");
   const BmpHeader& h = *header;
-  const bool supportedDepth = h.bpp == 1 || h.bpp == 4 || h.bpp == 8 || h.bpp == 24 || h.bpp == 32;
-  if (!supportedDepth) return Result<Image>::Error(name + ": unsupported BMP depth " + std::to_string(h.bpp));
-  if (h.compression != 0) return Result<Image>::Error(name + ": compressed BMP pictures are not supported");
   const std::int64_t height = h.height < 0 ? -h.height : h.height;
+  auto format = ReadBmpFormat(data, h, name);
+  if (!format.ok()) return Result<Image>::Error(format.error());
   if (!SizeIsSane(h.width, height)) return Result<Image>::Error(name + ": bad BMP size");
-  std::vector<std::uint32_t> palette;
-  if (h.bpp <= 8) {
-    auto p = ReadBmpPalette(data, h);
-    if (!p) return Result<Image>::Error(name + ": truncated");
-    palette = std::move(*p);
-  }
   const std::int64_t stride = (h.width * h.bpp + 31) / 32 * 4;
   // The last row needs only its pixels, not its padding.
   const std::int64_t needed = stride * (height - 1) + (h.width * h.bpp + 7) / 8;
@@ -186,7 +235,7 @@ Result<Image> DecodeBmp(const Bytes& data, const std::string& name) {
     const std::int64_t fileRow = h.height < 0 ? y : height - 1 - y;
     const std::uint8_t* row = data.data() + *pixelsAt + fileRow * stride;
     std::uint32_t* out = img.pixels.data() + y * h.width;
-    for (std::int64_t x = 0; x < h.width; ++x) out[x] = BmpPixel(row, x, h.bpp, palette);
+    for (std::int64_t x = 0; x < h.width; ++x) out[x] = BmpPixel(row, x, format.value());
   }
   return img;
 }

@@ -5,7 +5,7 @@
 // (or, headless, when a screenshot is asked for).
 //
 // All positions and sizes are twips (15 to the pixel), relative to the parent element.
-// Colours are 0xBBGGRR, blue in the high byte.
+// Colours are 0xBBGGRR, blue in the high byte. Texts are UTF-8.
 // Children are painted in the order they were added, later ones over earlier ones, each clipped
 // to its parent.
 #include <array>

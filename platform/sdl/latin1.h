@@ -1,5 +1,6 @@
 #pragma once
-// The games keep their text as 8-bit Latin-1; SDL speaks UTF-8.
+// Typed characters reach the games as Latin-1 codes, as the original toolkit delivered them;
+// SDL speaks UTF-8. (Captions and other texts are UTF-8 on both sides.)
 #include <string>
 #include <string_view>
 #include <vector>

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/sdl/latin1.h"
 
 namespace kv::sdl {
 
@@ -33,7 +32,7 @@ Result<std::unique_ptr<ScreenWindow>> ScreenWindow::Create(ui::Window& model) {
   const int width = std::max(model.ClientWidthPx(), 1);
   const int height = std::max(model.ClientHeightPx(), 1);
   const int scale = DesktopScale(width, height);
-  WindowHandle window(SDL_CreateWindow(Utf8FromLatin1(model.Caption()).c_str(), SDL_WINDOWPOS_CENTERED,
+  WindowHandle window(SDL_CreateWindow(model.Caption().c_str(), SDL_WINDOWPOS_CENTERED,
                                        SDL_WINDOWPOS_CENTERED, width * scale, height * scale,
                                        SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN));
   if (window == nullptr) return R::Error(std::string("cannot open a window: ") + SDL_GetError());
@@ -78,7 +77,7 @@ void ScreenWindow::Hide() {
 void ScreenWindow::Sync() {
   if (model_->Caption() != caption_) {
     caption_ = model_->Caption();
-    SDL_SetWindowTitle(window_.get(), Utf8FromLatin1(caption_).c_str());
+    SDL_SetWindowTitle(window_.get(), caption_.c_str());
   }
   const int width = std::max(model_->ClientWidthPx(), 1);
   const int height = std::max(model_->ClientHeightPx(), 1);

@@ -233,8 +233,8 @@ bool SdlPlatform::KeyState(int vk) {
 }
 
 void SdlPlatform::MessageBox(std::string_view text, std::string_view title) {
-  const std::string utf8Text = Utf8FromLatin1(text);
-  const std::string utf8Title = Utf8FromLatin1(title);
+  const std::string utf8Text(text);
+  const std::string utf8Title(title);
   SDL_Window* parent = SDL_GetKeyboardFocus();
   if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, utf8Title.c_str(), utf8Text.c_str(), parent) != 0) {
     std::fprintf(stderr, "%s: %s\n", utf8Title.c_str(), utf8Text.c_str());

@@ -42,7 +42,8 @@ Shooter::Shooter(Platform& p, Random& r, const GameDefinition& d, const ImageSet
   window.OnCloseRequest = [this] { QuitGame(*this); };
 }
 
-Shooter::~Shooter() = default;
+// The platform must not keep a window that is gone.
+Shooter::~Shooter() { platform.HideWindow(window); }
 
 std::filesystem::path Shooter::ProgramFile(std::string_view designPath) const {
   // The design writes paths with backslashes after the program folder ("\sound\menu.wav").

@@ -79,7 +79,7 @@ TEST_F(WindowTest, RunShowsTheRootColourAndReturnsOnQuit) {
   Show();
   Timer recolour(platform_->Timers(), [this] {
     window_->Root().SetBackColor(0xFF0000);  // blue
-    window_->SetCaption("Bl\xE9");
+    window_->SetCaption("Bl\xC3\xA9");  // texts are UTF-8 throughout
   });
   recolour.SetInterval(100);
   recolour.SetEnabled(true);
