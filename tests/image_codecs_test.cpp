@@ -95,6 +95,26 @@ TEST_F(ImageCodecs, Bmp32IgnoresTheFourthByte) {
   EXPECT_EQ(img.value().pixels, (std::vector<std::uint32_t>{0x302010, 0x605040}));
 }
 
+TEST_F(ImageCodecs, BmpBitfieldsTakeTheColoursWhereTheMasksSay) {
+  // Masks after the info header: red in the low byte, green next, blue above it.
+  const Bytes rgbx{0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0};
+  const auto wide = LoadPicture(Write("a.bmp", Bmp(2, 1, 32, rgbx, {0x10, 0x20, 0x30, 0x99, 0xFF, 0, 0, 0}, 3)));
+  ASSERT_TRUE(wide.ok()) << wide.error();
+  EXPECT_EQ(wide.value().pixels, (std::vector<std::uint32_t>{0x102030, 0xFF0000}));
+  // 16 bits, five-six-five.
+  const Bytes masks565{0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};
+  const auto narrow = LoadPicture(Write("b.bmp", Bmp(2, 1, 16, masks565, {0xE0, 0x07, 0x1F, 0x00}, 3)));
+  ASSERT_TRUE(narrow.ok()) << narrow.error();
+  EXPECT_EQ(narrow.value().pixels, (std::vector<std::uint32_t>{0x00FF00, 0x0000FF}));
+}
+
+TEST_F(ImageCodecs, Bmp16WithoutMasksIsFiveBitsEach) {
+  // 0x7C00 red, 0x0210 half green and half blue; rows padded to four bytes.
+  const auto img = LoadPicture(Write("a.bmp", Bmp(1, 2, 16, {}, {0x10, 0x02, 0, 0, 0x00, 0x7C, 0, 0})));
+  ASSERT_TRUE(img.ok()) << img.error();
+  EXPECT_EQ(img.value().pixels, (std::vector<std::uint32_t>{0xFF0000, 0x008383}));
+}
+
 TEST_F(ImageCodecs, Bmp8LooksUpThePaletteAndPadsRows) {
   // Three palette entries (blue, green, red, unused); rows of 3 indices padded to 4 bytes.
   const Bytes palette{0x00, 0x00, 0x00, 0, 0xFF, 0x80, 0x00, 0, 0x01, 0x02, 0x03, 0};
@@ -177,7 +197,7 @@ TEST_P(GifDecode, GivesThePaletteColoursOfTheFirstImage) {
 constexpr std::uint32_t kRed = 0xFF0000, kDark = 0x102030, kGreen = 0x00FF00;
 
 INSTANTIATE_TEST_SUITE_P(
-    Fixtures, GifDecode,
+    HandBuilt, GifDecode,
     ::testing::Values(
         // 2 1 2 1 2 1, using entry 6 ("21") twice; the reader widens to 4 bits once it has
         // made entry 7, so the second 6 and the end code are 4 bits.
@@ -247,7 +267,7 @@ TEST_F(ImageCodecs, GarbledFilesGiveOneLineErrors) {
   const std::vector<BadFile> cases{
       {"empty", {}, "not a BMP or GIF picture"},
       {"png", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, "not a BMP or GIF picture"},
-      {"bmp16", Bmp(2, 1, 16, {}, Bytes(4, 1)), "unsupported BMP depth 16"},
+      {"bmp2", Bmp(2, 1, 2, {}, Bytes(4, 1)), "unsupported BMP depth 2"},
       {"bmpRle", Bmp(2, 1, 8, Bytes(1024, 0), Bytes(4, 0), 1), "compressed"},
       {"bmpZeroWidth", Bmp(0, 1, 24, {}, Bytes(4, 0)), "bad BMP size"},
       {"bmpHuge", Bmp(100000, 100000, 24, {}, Bytes(4, 0)), "bad BMP size"},

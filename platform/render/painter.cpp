@@ -1,6 +1,15 @@
 #include "platform/render/painter.h"
 
 namespace kv::render {
+namespace {
+
+// One row of a sprite with black left out. The rows never overlap; saying so lets the compiler
+// turn the select into vector code, which matters with hundreds of sprites a frame.
+void KeyedRow(const std::uint32_t* __restrict src, std::uint32_t* __restrict dst, int n) {
+  for (int i = 0; i < n; ++i) dst[i] = src[i] != 0 ? src[i] : dst[i];
+}
+
+}  // namespace
 
 void Painter::Pixel(int x, int y, std::uint32_t rgb, const Rect& clip) const {
   if (clip.Contains(x, y)) target_.pixels[static_cast<std::size_t>(y) * target_.width + x] = rgb;
@@ -34,9 +43,7 @@ void Painter::Blit(const Image& image, int x, int y, bool skipBlack, const Rect&
       std::copy(src, src + n, dst);
       continue;
     }
-    for (int i = 0; i < n; ++i) {
-      if (src[i] != 0) dst[i] = src[i];
-    }
+    KeyedRow(src, dst, n);
   }
 }
 

@@ -41,12 +41,13 @@ bool WriteAll(const fs::path& programDir) {
   const fs::path graphic = programDir / "graphic";
   const fs::path mainDir = graphic / "main";
   const fs::path extraDir = graphic / "extra";
-  std::error_code ec;
-  fs::create_directories(mainDir, ec);
-  fs::create_directories(extraDir, ec);
-  if (ec) {
-    std::fprintf(stderr, "kv_artgen: cannot make %s: %s\n", graphic.string().c_str(), ec.message().c_str());
-    return false;
+  for (const fs::path& dir : {mainDir, extraDir}) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec) {
+      std::fprintf(stderr, "kv_artgen: cannot make %s: %s\n", dir.string().c_str(), ec.message().c_str());
+      return false;
+    }
   }
   for (int list = 0; list < kv::shooter::kImageListCount; ++list) {
     const auto i = static_cast<std::size_t>(list);
