@@ -23,6 +23,7 @@ struct GameDefinition {
   const ImageSetSpec* lists;
   EquipNames equipNames;
   std::array<std::string_view, 30> menuCaptions;
+  bool sideGunZeroFires = true;  // side gun choice 0 has barrels in this game
 };
 
 inline constexpr GameDefinition kMainGame{

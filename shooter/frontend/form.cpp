@@ -6,6 +6,7 @@
 
 #include "shooter/core/frame_loop.h"
 #include "shooter/frontend/config.h"
+#include "shooter/frontend/hud.h"
 #include "shooter/frontend/menus.h"
 #include "shooter/frontend/mission.h"
 #include "shooter/frontend/sound.h"
@@ -56,14 +57,6 @@ std::filesystem::path Shooter::ProgramFile(std::string_view designPath) const {
 }
 
 std::filesystem::path Shooter::DataFile(std::string_view name) const { return settings.dataDir / std::string(name); }
-
-static void PlaceChargeBars(Shooter& g) {
-  int top = 0;
-  for (ui::Shape* bar : {g.hud.BAR_SHD_C, g.hud.BAR_SHD_R, g.hud.BAR_SPE_C, g.hud.BAR_SPE_R}) {
-    constexpr int kTops[] = {30, 90, 270, 330};
-    bar->Move(540, kTops[top++], 2175, 75);
-  }
-}
 
 void Form_Initialize(Shooter& g) {
   g.st.ShieldHitCost = Wrap16(Val(g.settings.shieldHitCost));

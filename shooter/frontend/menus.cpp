@@ -1,6 +1,9 @@
 #include "shooter/frontend/menus.h"
 
 #include "shooter/frontend/config.h"
+#include "shooter/frontend/effects.h"
+#include "shooter/frontend/form.h"
+#include "shooter/frontend/sound.h"
 
 namespace kv::shooter {
 
@@ -84,7 +87,50 @@ void MenuLayer_KeyDown(Shooter&, int, int) {}
 void RemapLayer_KeyDown(Shooter&, int, int) {}
 void GameLayer_KeyDown(Shooter&, int, int) {}
 void PauseLayer_KeyDown(Shooter&, int, int) {}
-void PlayLayer_KeyDown(Shooter&, int, int) {}
-void PlayLayer_KeyUp(Shooter&, int, int) {}
+
+void PlayLayer_KeyDown(Shooter& g, int vk, int /*shift*/) {
+  GameState& s = g.st;
+  if (s.PlayLayerOn != kTrue) return;
+  if (vk == 27) {
+    // Pausing works also while the ship is locked, flown by the script or dead.
+    SwitchLayer(g, kPauseLayer, kPlayLayer, 0.01, 5);
+    PlaySfx(g, 1);
+  }
+  if (s.AutoPilot != 0 || s.ShipLocked != 0) return;
+  const auto& k = s.KeyCodes;
+  const bool engine = s.EngineBroken == 0;
+  // The first matching action wins when one key serves several.
+  if (vk == k[0]) {
+    if (engine) s.MoveKeys[1] = kTrue;
+  } else if (vk == k[1]) {
+    if (engine) s.MoveKeys[3] = kTrue;
+  } else if (vk == k[2]) {
+    if (engine) s.MoveKeys[0] = kTrue;
+  } else if (vk == k[3]) {
+    if (engine) s.MoveKeys[2] = kTrue;
+  } else if (vk == k[4]) {
+    s.FireHeld = kTrue;
+  } else if (vk == k[5]) {
+    FireSpecial(g, s.Equip[2]);  // on every key-down, auto-repeat included
+  }
+}
+
+// Releases count whenever the playfield has the keyboard, whatever the lock and the engines.
+void PlayLayer_KeyUp(Shooter& g, int vk, int /*shift*/) {
+  GameState& s = g.st;
+  if (s.AutoPilot != 0) return;
+  const auto& k = s.KeyCodes;
+  if (vk == k[0]) {
+    s.MoveKeys[1] = 0;
+  } else if (vk == k[1]) {
+    s.MoveKeys[3] = 0;
+  } else if (vk == k[2]) {
+    s.MoveKeys[0] = 0;
+  } else if (vk == k[3]) {
+    s.MoveKeys[2] = 0;
+  } else if (vk == k[4]) {
+    s.FireHeld = 0;
+  }
+}
 
 }  // namespace kv::shooter

@@ -2,6 +2,7 @@
 
 #include "shooter/content/equipment.h"
 #include "shooter/frontend/hud.h"
+#include "shooter/frontend/hud_bars.h"
 
 namespace kv::shooter {
 
@@ -33,11 +34,11 @@ static void FitEquipment(Shooter& g) {
   const auto shield = static_cast<std::size_t>(s.Equip[3]);
   const auto engine = static_cast<std::size_t>(s.Equip[5]);
   s.SpecialCapacity = kCapacities[special];
-  g.hud.BAR_SPE_C->Width = s.SpecialCapacity;
-  g.hud.BAR_SPE_R->Width = s.SpecialCapacity;
+  SetBarWidth(g, Bar::SpecialCharge, s.SpecialCapacity);
+  SetBarWidth(g, Bar::SpecialRecharge, s.SpecialCapacity);
   s.ShieldCapacity = kCapacities[shield];
-  g.hud.BAR_SHD_C->Width = s.ShieldCapacity;
-  g.hud.BAR_SHD_R->Width = s.ShieldCapacity;
+  SetBarWidth(g, Bar::ShieldCharge, s.ShieldCapacity);
+  SetBarWidth(g, Bar::ShieldRecharge, s.ShieldCapacity);
   s.ShieldRate = kShieldRates[shield];
   s.EngineSpeed = kEngineSpeeds[engine];
   s.EngineRate = kEngineRates[engine];

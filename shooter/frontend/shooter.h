@@ -51,6 +51,8 @@ struct Hud {
   ui::Shape* Boss_Bar_Bottom = nullptr;
   ui::Shape* Boss_Bar_Top = nullptr;
   ui::Label* Wait_label2 = nullptr;
+  // The exact widths of the eight charge bars and repair gauges, in twips (see hud_bars.h).
+  std::array<i16, 8> barTwips{};
 };
 
 struct MenuUi {
@@ -116,6 +118,7 @@ class Shooter {
   std::unique_ptr<Timer> tmOneFrame, tmOneSecond, tmMenu, tmDelay, Timer2;
 
   TickRecord tick;
+  i16 beamX = 0;  // where the main gun's beam stands this tick; 0 when no beam shot was added
   bool quit = false;              // QuitGame ran
   bool skipTitleToPlay = false;   // headless --play: the first title menu starts a mission instead
   std::function<void()> onTick;   // after every frame tick that ran with PlayLayerOn -1
