@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/headless/headless_platform.h"
+#include "shooter/core/frame_loop.h"
 #include "shooter/frontend/form.h"
 #include "shooter/frontend/shooter.h"
 
@@ -58,7 +59,7 @@ class ShooterTest : public ::testing::Test {
   shooter::Shooter& OpenPlaying(int periodMs = 33, int detail = 0) {
     shooter::Shooter& g = Open(periodMs, detail);
     g.skipTitleToPlay = true;
-    platform_->RunUntil(kMissionStartMs);
+    platform_->RunUntil(platform_->NowMs() + kMissionStartMs);
     EXPECT_EQ(g.st.PlayLayerOn, -1);
     EXPECT_EQ(g.st.GameInitialised, -1);
     return g;
@@ -70,6 +71,39 @@ class ShooterTest : public ::testing::Test {
   Random rng_{1};
   bool muted_ = false;
   std::unique_ptr<shooter::Shooter> game_;
+};
+
+}  // namespace kv::testing
+
+namespace kv::testing {
+
+// A running mission with the ship handed to the player, as the script's opening does.
+class FlyingTest : public ShooterTest {
+ protected:
+  shooter::Shooter& Fly(std::array<int, 6> equip = {0, 0, 0, 0, 0, 0}) {
+    shooter::Shooter& g = Open();
+    for (int i = 0; i < 6; ++i) g.st.Equip[static_cast<std::size_t>(i)] = static_cast<i16>(equip[static_cast<std::size_t>(i)]);
+    g.skipTitleToPlay = true;
+    platform_->RunUntil(platform_->NowMs() + kMissionStartMs);
+    g.tmOneFrame->SetEnabled(false);  // ticks are run by hand
+    g.st.ShipLocked = 0;
+    g.st.AutoPilot = 0;
+    g.st.ShipX = 2720;
+    g.st.ShipY = 5000;
+    return g;
+  }
+  void Ticks(shooter::Shooter& g, int n) {
+    for (int i = 0; i < n; ++i) shooter::tmOneFrame_Timer(g);
+  }
+  // Shots in use in a slot range, as (slot, x, y) relative to the ship.
+  std::vector<std::array<int, 3>> Shots(const shooter::Shooter& g, int first, int last) const {
+    std::vector<std::array<int, 3>> out;
+    for (int i = first; i <= last; ++i) {
+      const auto& s = g.st.PlayerShots[static_cast<std::size_t>(i)];
+      if (s.Active == -1) out.push_back({i, s.X, s.Y});
+    }
+    return out;
+  }
 };
 
 }  // namespace kv::testing

@@ -34,7 +34,8 @@ int BarWidth(const Shooter& g, Bar bar) { return g.hud.barTwips[static_cast<std:
 void SetBarWidth(Shooter& g, Bar bar, int twips) {
   g.hud.barTwips[static_cast<std::size_t>(bar)] = Wrap16(twips);
   const int exact = BarWidth(g, bar);
-  const int pixels = static_cast<int>(RoundHalfEven(exact / static_cast<double>(ui::kTwipsPerPixel)));
+  // Whole pixels, rounded down, so that a bar never looks full before it is.
+  const int pixels = exact >= 0 ? exact / ui::kTwipsPerPixel : -((-exact + ui::kTwipsPerPixel - 1) / ui::kTwipsPerPixel);
   BarElement(g, bar).Width = exact >= FullWidth(g, bar) ? exact : pixels * ui::kTwipsPerPixel;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The charge bars and repair gauges of the status panel. Their widths carry game state: a bar
 // is full when its width equals its capacity. The widths are kept in twips, exactly, and shown
-// in whole pixels; a growth that would pass the full width ends exactly at it, so that a bar
+// in whole pixels (rounded down); a growth that would pass the full width ends exactly at it, so that a bar
 // always reaches its capacity (394 is no whole number of pixels, and 615 no multiple of 12).
 #include "shooter/frontend/shooter.h"
 
