@@ -9,8 +9,15 @@ inline void FillEveryTable(shooter::Shooter& g) {
   GameState& s = g.st;
   s.DetailLevel = 1000;
   for (int i = 0; i < kStarSlots; ++i) s.Stars[static_cast<std::size_t>(i)] = Star{static_cast<i16>(720 + i * 4), static_cast<i16>(1440 + i * 6), 20, 2};
-  for (int i = 0; i < kPlayerShotSlots; ++i)
-    s.PlayerShots[static_cast<std::size_t>(i)] = Shot{-1, 1, static_cast<i16>(800 + (i % 40) * 110), static_cast<i16>(2000 + (i / 40) * 500), 8, 0, 1, 0};
+  // Every motion code in flight, slow enough to stay in the field between refills.
+  constexpr std::array<i16, 8> kMotions{7, 8, 9, 72, 73, 79, 92, 93};
+  for (int i = 0; i < kPlayerShotSlots; ++i) {
+    const i16 motion = i <= kMainGunLast ? kMotions[static_cast<std::size_t>(i % 8)] : i16{8};
+    s.PlayerShots[static_cast<std::size_t>(i)] =
+        Shot{-1, 1, static_cast<i16>(1200 + (i % 40) * 90), static_cast<i16>(3000 + (i / 40) * 400), motion, 0, 1, 3};
+  }
+  s.ShipLocked = 0;
+  s.FireHeld = -1;
   for (int i = 0; i < kExplosionSlots; ++i)
     s.Explosions[static_cast<std::size_t>(i)] = Blast{-1, 13, static_cast<i16>(800 + i * 100), 3000, 1, 32767};
   for (int i = 0; i < kEnemyShotSlots; ++i)
