@@ -19,6 +19,7 @@ struct GameDefinition {
   std::string_view startCaption;    // until the first mission second
   std::string_view runningCaption;  // set every second from then on
   std::string_view greetingWav;     // played when the window is created
+  std::string_view specialWav;      // played on every press of the special key
   std::string_view imageFolder;     // under graphic/, holding the lists that are the game's own
   const ImageSetSpec* lists;
   EquipNames equipNames;
@@ -31,6 +32,7 @@ inline constexpr GameDefinition kMainGame{
     "Captain Korvane v1.0",
     "CAPTAIN KORVANE",
     "\\captaink.wav",
+    "\\special.wav",
     "main",
     &kMainImageLists,
     {{

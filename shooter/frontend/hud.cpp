@@ -262,6 +262,12 @@ void ShowScore(Shooter& g) {
   g.hud.BufferText[6]->SetCaption(text);
 }
 
+void SetBossBar(Shooter& g, const Enemy& e) {
+  if (e.MaxHP == 0) return;
+  g.hud.Boss_Bar_Top->Width =
+      static_cast<int>(RoundHalfEven(static_cast<double>(e.HP) / e.MaxHP * g.hud.Boss_Bar_Bottom->Width));
+}
+
 void EnemyDown(Shooter& g, int index) {
   GameState& s = g.st;
   if (index < 0 || index >= kEnemySlots) return;

@@ -19,5 +19,7 @@ void WeaponLevel(Shooter& g, int which, int up);
 void EnemyDown(Shooter& g, int index);
 // The score box: the score with zeros in front up to six digits.
 void ShowScore(Shooter& g);
+// The boss bar shows the boss's hit points left.
+void SetBossBar(Shooter& g, const Enemy& e);
 
 }  // namespace kv::shooter
