@@ -8,6 +8,7 @@
 #include "platform/headless/headless_platform.h"
 #include "shooter/core/frame_loop.h"
 #include "shooter/frontend/form.h"
+#include "shooter/frontend/menus.h"
 #include "shooter/frontend/shooter.h"
 
 namespace kv::testing {
@@ -82,7 +83,10 @@ class FlyingTest : public ShooterTest {
  protected:
   shooter::Shooter& Fly(std::array<int, 6> equip = {0, 0, 0, 0, 0, 0}) {
     shooter::Shooter& g = Open();
-    for (int i = 0; i < 6; ++i) g.st.Equip[static_cast<std::size_t>(i)] = static_cast<i16>(equip[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 6; ++i) {
+      g.st.Equip[static_cast<std::size_t>(i)] = static_cast<i16>(equip[static_cast<std::size_t>(i)]);
+      shooter::SetEquipName(g, i, equip[static_cast<std::size_t>(i)]);
+    }
     g.skipTitleToPlay = true;
     platform_->RunUntil(platform_->NowMs() + kMissionStartMs);
     g.tmOneFrame->SetEnabled(false);  // ticks are run by hand
