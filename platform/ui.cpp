@@ -26,14 +26,21 @@ void Label::Fit() {
   Height = metrics()->LineHeightPx(font_) * kTwipsPerPixel;
 }
 
-static std::int16_t ToPixel(int twips) { return Wrap16(RoundHalfEven(twips / static_cast<double>(kTwipsPerPixel))); }
+// Twips to the nearest pixel. 15 is odd, so a position never lies exactly halfway between two
+// pixels, and integer arithmetic rounds exactly as the real division would.
+static std::int16_t ToPixel(int twips) {
+  const int shifted = twips + kTwipsPerPixel / 2;
+  const int q = shifted / kTwipsPerPixel;
+  return Wrap16(shifted % kTwipsPerPixel < 0 ? q - 1 : q);
+}
 
-void Surface::Push(const DrawCommand& c) {
-  if (commands_.size() >= kCommandCapacity) {
+void Surface::Grow(const DrawCommand& c) {
+  if (commands_.empty()) commands_.resize(kCommandCapacity);
+  if (count_ >= commands_.size()) {
     ++dropped_;
     return;
   }
-  commands_.push_back(c);
+  commands_[count_++] = c;
 }
 
 void Surface::PSet(int xTwips, int yTwips, Colour c) {

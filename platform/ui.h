@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -151,10 +152,10 @@ class Surface : public Element {
  public:
   static constexpr std::size_t kCommandCapacity = 8192;
 
-  explicit Surface(const TextMetrics* m) : Element(Kind::Surface, m) { commands_.reserve(kCommandCapacity); }
+  explicit Surface(const TextMetrics* m) : Element(Kind::Surface, m) {}
 
   // Clears the picture to the background colour.
-  void Cls() { commands_.clear(); }
+  void Cls() { count_ = 0; }
   // Setting the background colour fills the whole picture with it, covering what was drawn.
   void SetBackColor(Colour c) {
     BackColor = c;
@@ -166,15 +167,24 @@ class Surface : public Element {
   // lies beyond the surface's edges is clipped.
   void DrawPicture(const Image& image, int xTwips, int yTwips);
 
-  const std::vector<DrawCommand>& Commands() const { return commands_; }
+  std::span<const DrawCommand> Commands() const { return {commands_.data(), count_}; }
   std::size_t DroppedCommands() const { return dropped_; }
 
   const Image* Picture = nullptr;  // background picture, drawn at the top-left corner
   bool Border = false;             // a one-pixel dark outline, as a sunken picture box shows
 
  private:
-  void Push(const DrawCommand& c);
+  void Push(const DrawCommand& c) {
+    if (count_ < commands_.size()) {
+      commands_[count_++] = c;
+    } else {
+      Grow(c);
+    }
+  }
+  void Grow(const DrawCommand& c);
+  // Sized to the full capacity on the first drawing, so that drawing never allocates after it.
   std::vector<DrawCommand> commands_;
+  std::size_t count_ = 0;
   std::size_t dropped_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
-// Every table of a running game filled to capacity, for the allocation test and the benchmark.
+// Every table of a running game filled to capacity, for the allocation test and the benchmark:
+// the enemies in rows at the top, the player's shots in rows below them (every shot is tested
+// against every enemy each tick, but few hit), the enemy shots across the middle.
 #include "shooter/frontend/shooter.h"
 
 namespace kv::testing {
@@ -14,7 +16,7 @@ inline void FillEveryTable(shooter::Shooter& g) {
   for (int i = 0; i < kPlayerShotSlots; ++i) {
     const i16 motion = i <= kMainGunLast ? kMotions[static_cast<std::size_t>(i % 8)] : i16{8};
     s.PlayerShots[static_cast<std::size_t>(i)] =
-        Shot{-1, 1, static_cast<i16>(1200 + (i % 40) * 90), static_cast<i16>(3000 + (i / 40) * 400), motion, 0, 1, 3};
+        Shot{-1, 1, static_cast<i16>(1200 + (i % 40) * 90), static_cast<i16>(4500 + (i / 40) * 300), motion, 0, 1, 3};
   }
   s.ShipLocked = 0;
   s.FireHeld = -1;
@@ -23,7 +25,7 @@ inline void FillEveryTable(shooter::Shooter& g) {
   for (int i = 0; i < kEnemyShotSlots; ++i)
     s.EnemyShots[static_cast<std::size_t>(i)] = EnemyShot{-1, 11, 3000, 2000, static_cast<i16>(900 + (i % 20) * 200), static_cast<i16>(2000 + (i / 20) * 400), 0, 70, 3000, 9000};
   for (int i = kEnemyFirst; i <= kEnemyLast; ++i)
-    s.Enemies[static_cast<std::size_t>(i)] = Enemy{-1, 25, 11, 1, static_cast<i16>(800 + (i % 10) * 450), static_cast<i16>(1500 + (i / 10) * 900), 0, 0, 0, 30000, 30000, 50, 0, 0, 0};
+    s.Enemies[static_cast<std::size_t>(i)] = Enemy{-1, 25, 11, 1, static_cast<i16>(800 + (i % 10) * 450), static_cast<i16>(1500 + ((i - 1) / 10) * 600), 0, 0, 0, 30000, 30000, 50, 0, 0, 0};
   for (int i = 0; i < kPowerUpSlots; ++i) s.PowerUps[static_cast<std::size_t>(i)] = PowerUp{-1, static_cast<i16>(1000 + i * 1000), 2000, 1};
 }
 

@@ -1,3 +1,7 @@
+#include <array>
+#include <bit>
+#include <cstdint>
+
 #include "shooter/content/hit_boxes.h"
 #include "shooter/content/weapon_tables.h"
 #include "shooter/core/drawing.h"
@@ -77,17 +81,34 @@ bool StaysAfterHit(const GameState& s, int slot) {
 
 void ShotsHitEnemies(Shooter& g) {
   GameState& s = g.st;
+  // Enemies do not move during this step: their boxes are worked out once, edge by edge, so
+  // that a shot is tested against all of them in one sweep.
+  std::array<int, kEnemySlots> left{}, right{}, top{}, bottom{};
+  for (int i = kEnemyFirst; i <= kEnemyLast; ++i) {
+    const Enemy& e = s.Enemies[static_cast<std::size_t>(i)];
+    const PixelSize size = PictureSize(g, e.Sprite);
+    const auto k = static_cast<std::size_t>(i);
+    left[k] = e.X;
+    right[k] = e.X + size.w * 15;
+    top[k] = e.Y;
+    bottom[k] = e.Y + size.h * 15;
+  }
   for (int slot = 0; slot < kPlayerShotSlots; ++slot) {
     Shot& shot = s.PlayerShots[static_cast<std::size_t>(slot)];
     if (shot.Active != kTrue) continue;
     Box box;
     if (!ShotBox(g, slot, shot, box)) continue;
-    // A shot freed by a hit goes on testing the remaining enemies of its turn.
-    for (int i = kEnemyFirst; i <= kEnemyLast; ++i) {
+    std::uint64_t overlaps = 0;
+    for (std::size_t k = kEnemyFirst; k <= kEnemyLast; ++k) {
+      const bool o = box.l < right[k] && box.r > left[k] && box.t < bottom[k] && box.b > top[k];
+      overlaps |= static_cast<std::uint64_t>(o) << k;
+    }
+    // In slot order; a shot freed by a hit goes on testing the remaining enemies of its turn.
+    for (; overlaps != 0; overlaps &= overlaps - 1) {
+      const int i = std::countr_zero(overlaps);
       Enemy& e = s.Enemies[static_cast<std::size_t>(i)];
       if (e.Active != kTrue) continue;
       const PixelSize size = PictureSize(g, e.Sprite);
-      if (!(box.l < e.X + size.w * 15 && box.r > e.X && box.t < e.Y + size.h * 15 && box.b > e.Y)) continue;
       e.HP = Wrap16(e.HP - shot.Damage);
       if (e.IsBoss == kTrue) {
         if (e.HP < 0) e.HP = 0;

@@ -40,7 +40,7 @@ void FullLoadTick(benchmark::State& state) {
   std::int64_t ticks = 0;
   for (auto _ : state) {
     // Refill what the rules freed, so that every tick runs at full load.
-    if (ticks % 64 == 0) {
+    if (ticks % 8 == 0) {
       state.PauseTiming();
       testing::FillEveryTable(g);
       state.ResumeTiming();
