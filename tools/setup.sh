@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
   libfreetype-dev zlib1g-dev fonts-dejavu-core
+  libmp3lame-dev espeak-ng
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

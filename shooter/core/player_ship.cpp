@@ -104,31 +104,27 @@ static void ChooseRechargeRates(GameState& s) {
   }
 }
 
+// A recharge bar fills by its rate; when it is full the weapon is ready again.
+static void Recharge(Shooter& g, i16& barFlag, i16& ready, i16 rate, i16 capacity, Bar charge, Bar recharge,
+                     ui::Label& label) {
+  if (barFlag != kTrue || g.st.GeneratorBroken != 0) return;
+  GrowBar(g, recharge, rate, capacity);
+  if (BarWidth(g, recharge) != capacity) return;
+  barFlag = 0;
+  ready = kTrue;
+  SetBarWidth(g, charge, capacity);
+  SetBarWidth(g, recharge, capacity);
+  label.BackColor = 0x000000;
+  label.ForeColor = 0xC0C0C0;
+}
+
 void RechargeBars(Shooter& g) {
   GameState& s = g.st;
   ChooseRechargeRates(s);
-  if (s.ShieldBarFlag == kTrue && s.GeneratorBroken == 0) {
-    GrowBar(g, Bar::ShieldRecharge, s.ShieldRecharge, s.ShieldCapacity);
-    if (BarWidth(g, Bar::ShieldRecharge) == s.ShieldCapacity) {
-      s.ShieldBarFlag = 0;
-      s.ShieldUp = kTrue;
-      SetBarWidth(g, Bar::ShieldCharge, s.ShieldCapacity);
-      SetBarWidth(g, Bar::ShieldRecharge, s.ShieldCapacity);
-      g.hud.Stt_SHD_Lbl->BackColor = 0x000000;
-      g.hud.Stt_SHD_Lbl->ForeColor = 0xC0C0C0;
-    }
-  }
-  if (s.SpecialBarFlag == kTrue && s.GeneratorBroken == 0) {
-    GrowBar(g, Bar::SpecialRecharge, s.SpecialRecharge, s.SpecialCapacity);
-    if (BarWidth(g, Bar::SpecialRecharge) == s.SpecialCapacity) {
-      s.SpecialBarFlag = 0;
-      s.SpecialReady = kTrue;
-      SetBarWidth(g, Bar::SpecialCharge, s.SpecialCapacity);
-      SetBarWidth(g, Bar::SpecialRecharge, s.SpecialCapacity);
-      g.hud.Stt_SPE_Lbl->BackColor = 0x000000;
-      g.hud.Stt_SPE_Lbl->ForeColor = 0xC0C0C0;
-    }
-  }
+  Recharge(g, s.ShieldBarFlag, s.ShieldUp, s.ShieldRecharge, s.ShieldCapacity, Bar::ShieldCharge, Bar::ShieldRecharge,
+           *g.hud.Stt_SHD_Lbl);
+  Recharge(g, s.SpecialBarFlag, s.SpecialReady, s.SpecialRecharge, s.SpecialCapacity, Bar::SpecialCharge,
+           Bar::SpecialRecharge, *g.hud.Stt_SPE_Lbl);
 }
 
 }  // namespace kv::shooter

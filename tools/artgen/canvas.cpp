@@ -6,9 +6,6 @@ namespace kv::artgen {
 
 namespace {
 
-// Light fainter than this becomes transparent, so glows end cleanly instead of in a dark haze.
-constexpr int kLightCut = 10;
-
 std::uint32_t Channel(float v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
 
 }  // namespace
@@ -32,6 +29,15 @@ void Canvas::AddLight(int x, int y, Rgb c) {
   rgb_[Index(x, y)] = rgb_[Index(x, y)] + c;
 }
 
+void Canvas::Stamp(const Image& image, int x, int y) {
+  for (int j = 0; j < image.height; ++j) {
+    for (int i = 0; i < image.width; ++i) {
+      const std::uint32_t p = image.At(i, j);
+      if (p != 0) Paint(x + i, y + j, Hex(p), 1);
+    }
+  }
+}
+
 void Canvas::FadeEdges(int margin) {
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
@@ -44,7 +50,7 @@ void Canvas::FadeEdges(int margin) {
   }
 }
 
-Image Canvas::ToImage() const {
+Image Canvas::ToImage(int lightCut) const {
   Image img;
   img.width = width_;
   img.height = height_;
@@ -54,7 +60,7 @@ Image Canvas::ToImage() const {
     std::uint32_t p = r << 16 | g << 8 | b;
     if (solid_[i] >= 0.5f) {
       if (p == 0) p = 0x010101;
-    } else if (std::max({r, g, b}) < static_cast<std::uint32_t>(kLightCut)) {
+    } else if (std::max({r, g, b}) < static_cast<std::uint32_t>(lightCut)) {
       p = 0;
     }
     img.pixels[i] = p;

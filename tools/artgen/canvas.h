@@ -47,12 +47,17 @@ class Canvas {
   Rgb At(int x, int y) const { return rgb_[Index(x, y)]; }
   float Solid(int x, int y) const { return solid_[Index(x, y)]; }
 
+  // Lays a picture's non-black pixels over the canvas with their top-left corner at (x, y).
+  void Stamp(const Image& image, int x, int y);
+
   // Dims everything within `margin` pixels of the border to nothing at the border itself, so
   // that light reaching the edge of the picture ends softly instead of in a straight cut.
   void FadeEdges(int margin);
 
-  // Solid pixels never turn transparent black; faint light below the cut does.
-  Image ToImage() const;
+  // Solid pixels never turn transparent black; light fainter than lightCut (0..255) does, so
+  // that a sprite's glow ends cleanly instead of in a dark haze that would hide what lies behind.
+  static constexpr int kSpriteCut = 36;
+  Image ToImage(int lightCut = kSpriteCut) const;
 
  private:
   std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + x; }

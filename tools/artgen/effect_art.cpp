@@ -21,7 +21,9 @@ void Fireball(Canvas& c, Pt centre, float maxR, float t, std::uint32_t seed) {
   if (t < 0 || t > 1) return;
   const float grow = 1 - (1 - t) * (1 - t) * (1 - t);
   const float R = maxR * (0.2f + 0.8f * grow);
-  const float fade = t < 0.45f ? 1.0f : std::max(0.0f, 1 - (t - 0.45f) / 0.55f);
+  // It never fades out entirely: the last picture still shows the densest wisps of smoke.
+  const float fade = t < 0.45f ? 1.0f : 1 - 0.45f * (t - 0.45f) / 0.55f;
+  const float thin = t > 0.6f ? (t - 0.6f) * 1.3f : 0.0f;
   const float scale = 3.2f / maxR;
   const int x0 = std::max(0, static_cast<int>(centre.x - R * 1.3f)), x1 = std::min(c.Width(), static_cast<int>(centre.x + R * 1.3f) + 1);
   const int y0 = std::max(0, static_cast<int>(centre.y - R * 1.3f)), y1 = std::min(c.Height(), static_cast<int>(centre.y + R * 1.3f) + 1);
@@ -33,10 +35,10 @@ void Fireball(Canvas& c, Pt centre, float maxR, float t, std::uint32_t seed) {
       const float n = Fbm(dx * scale + 20, dy * scale - t * 2.5f + 20, seed, 4);
       // Late in its life the ball hollows out into a ragged ring of smoke.
       const float hollow = t > 0.55f ? (t - 0.55f) * 1.6f * std::max(0.0f, 1 - d * 1.4f) : 0.0f;
-      const float density = std::clamp((1 - d) * 1.5f + (n - 0.5f) * 1.6f - hollow, 0.0f, 1.0f);
+      const float density = std::clamp((1 - d) * 1.5f + (n - 0.5f) * 1.6f - hollow - thin, 0.0f, 1.0f);
       if (density <= 0) continue;
       const float heat = std::clamp(density * (1.25f - 1.15f * t) + (n - 0.5f) * 0.3f, 0.0f, 1.0f);
-      c.AddLight(x, y, FireColour(heat) * (density * fade * (0.55f + 0.45f * density)));
+      c.AddLight(x, y, FireColour(heat) * (std::min(1.0f, density * 3) * fade * (0.55f + 0.45f * density)));
     }
   }
 }
@@ -53,8 +55,8 @@ void Embers(Canvas& c, Pt centre, float reach, float t, int count, std::uint32_t
     const float d = reach * speed * (1 - (1 - k) * (1 - k));
     const Pt p{centre.x + std::cos(a) * d, centre.y + std::sin(a) * d};
     const Pt tail{centre.x + std::cos(a) * d * 0.82f, centre.y + std::sin(a) * d * 0.82f};
-    const Rgb col = FireColour(1 - k * 0.8f) * (1 - k * 0.7f);
-    FillFlat(c, Capsule{tail, p, 0.6f + 0.6f * (1 - k)}, col, 0.9f);
+    const Rgb col = FireColour(1 - k * 0.45f);
+    FillFlat(c, Capsule{tail, p, 0.5f + 0.5f * (1 - k)}, col, 0.8f);
     Glow(c, p, 2.5f + 2 * (1 - k), col, 0.5f);
   }
 }
@@ -66,7 +68,7 @@ Image DrawExplosion(int picture, int count, int w, int h) {
   const float t = Progress(picture, count);
   const Pt mid{Fw(w) / 2, Fw(h) / 2};
   const float maxR = Fw(w) * 0.44f;
-  if (t < 0.2f) Glow(c, mid, maxR * (0.5f + 2.5f * t), Hex(0xFFFFE0), 1.4f * (1 - t * 4));
+  if (t < 0.2f) Glow(c, mid, maxR * (0.5f + 1.5f * t), Hex(0xFFE8B0), 1.4f * (1 - t * 4));
   Fireball(c, mid, maxR, t, 101);
   Fireball(c, {mid.x - maxR * 0.35f, mid.y - maxR * 0.45f}, maxR * 0.55f, t * 1.2f - 0.1f, 102);
   Fireball(c, {mid.x + maxR * 0.3f, mid.y + maxR * 0.5f}, maxR * 0.5f, t * 1.25f - 0.15f, 103);
@@ -81,9 +83,9 @@ Image DrawBigExplosion(int picture, int count, int w, int h) {
   const Pt mid{Fw(w) / 2, Fw(h) / 2};
   const float H = Fw(h);
   // The shock wave: a thin bright ring racing out in the first half.
-  if (t < 0.6f) {
-    const float r = H * (0.1f + 0.85f * t / 0.6f);
-    const float k = 1 - t / 0.6f;
+  if (t < 0.4f) {
+    const float r = H * (0.1f + 0.36f * t / 0.4f);
+    const float k = 1.2f * (1 - t / 0.4f);
     for (int y = 0; y < c.Height(); ++y) {
       for (int x = 0; x < c.Width(); ++x) {
         const float u = (Fw(x) + 0.5f - mid.x) / (r * 1.3f), v = (Fw(y) + 0.5f - mid.y) / r;
@@ -93,7 +95,7 @@ Image DrawBigExplosion(int picture, int count, int w, int h) {
       }
     }
   }
-  if (t < 0.15f) Glow(c, mid, H * (0.4f + 2 * t), Hex(0xFFFFF0), 1.6f * (1 - t / 0.15f));
+  if (t < 0.15f) Glow(c, mid, H * (0.22f + t), Hex(0xFFF0C0), 2.2f * (1 - t / 0.15f));
   // A chain of fireballs going off one after another round the middle.
   Rng rng(202);
   for (int i = 0; i < 7; ++i) {
@@ -114,8 +116,8 @@ Image DrawSpark(int picture, int count, int w, int h) {
   const float t = Progress(picture, count);
   const Pt mid{Fw(w) / 2, Fw(h) / 2};
   const float size = Fw(w) * 0.46f * (picture == 1 ? 0.6f : 1.0f - 0.55f * t);
-  const float bright = 1.1f - 0.75f * t;
-  Glow(c, mid, size, Hex(0xFFC040), bright * 0.8f);
+  const float bright = 1.3f - 0.5f * t;
+  Glow(c, mid, size, Hex(0xFFD060), bright);
   for (int k = 0; k < 4; ++k) {
     const float a = kPi / 4 * static_cast<float>(k) + t * 0.6f;
     const float len = size * (k % 2 == 0 ? 1.0f : 0.6f);
@@ -137,7 +139,7 @@ Image DrawShieldRing(int picture, int count, int w, int h) {
       const float d = std::sqrt(dx * dx + dy * dy);
       const float a = std::atan2(dy, dx);
       // A glassy bubble: faint inside, bright at its rim, with three sparkling arcs going round.
-      const float rim = std::max(0.0f, 1 - std::abs(d - r) / 3.2f);
+      const float rim = std::max(0.0f, 1 - std::abs(d - r) / 4.5f);
       const float inner = d < r ? 0.12f * (d / r) * (d / r) : 0.0f;
       const float arcs = std::pow(std::max(0.0f, std::cos(3 * (a - turn))), 6.0f);
       const float outer = d > r ? std::max(0.0f, 1 - (d - r) / 4.5f) * 0.35f : 0.0f;
@@ -154,7 +156,7 @@ Image DrawProxyField(int picture, int count, int w, int h) {
   const Pt mid{Fw(w) / 2, Fw(h) / 2};
   const float H = Fw(h);
   const float R = H * (0.14f + 0.34f * std::sqrt(t));
-  const float fade = t < 0.7f ? 1.0f : 1 - (t - 0.7f) / 0.32f;
+  const float fade = t < 0.7f ? 1.0f : 1 - 0.65f * (t - 0.7f) / 0.3f;
   // A swelling sphere of blue-violet energy with a hot rim and turbulent filaments inside.
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
@@ -171,7 +173,7 @@ Image DrawProxyField(int picture, int count, int w, int h) {
   }
   // Arcs crackling from the centre to the rim.
   Rng rng(310u + static_cast<std::uint32_t>(picture));
-  for (int arc = 0; arc < 5; ++arc) {
+  for (int arc = 0; arc < (fade > 0.6f ? 5 : 0); ++arc) {
     float a = rng.Range(0, 2 * kPi);
     Pt prev = mid;
     for (int s = 1; s <= 8; ++s) {
@@ -204,7 +206,7 @@ Image DrawRinguBurst(int picture, int count, int w, int h) {
         const float d = std::sqrt(dx * dx + dy * dy);
         const float band = std::max(0.0f, 1 - std::abs(d - r) / width);
         const float ripple = 0.8f + 0.2f * std::sin(std::atan2(dy, dx) * 12 + rt * 10);
-        if (band > 0) c.AddLight(x, y, Mix(Hex(0xFF30C0), Hex(0xFFD0FF), band * band) * (band * bright * ripple));
+        if (band > 0) c.AddLight(x, y, Mix(Hex(0xFF40D0), Hex(0xFFE0FF), band * band) * (std::sqrt(band) * bright * ripple * 1.2f));
       }
     }
   }
@@ -225,7 +227,7 @@ Image DrawFireCutter(int picture, int count, int w, int h) {
       const float d = std::sqrt(dx * dx + dy * dy) / R;
       if (d > 1) continue;
       const float a = std::atan2(dy, dx) - spin + d * 2.2f;  // the blades sweep back as they reach out
-      const float blade = std::pow(std::max(0.0f, std::cos(1.5f * a)), 2.0f);
+      const float blade = std::pow(std::max(0.0f, std::cos(3 * a)), 1.5f);
       const float n = Fbm(dx * 0.15f, dy * 0.15f, 401u + static_cast<std::uint32_t>(picture), 3);
       const float heat = std::clamp(blade * (1.2f - d) + (n - 0.5f) * 0.4f + (d < 0.25f ? 0.6f : 0.0f), 0.0f, 1.0f);
       if (heat > 0.12f) c.AddLight(x, y, FireColour(heat) * std::min(1.0f, heat * 1.6f));
@@ -261,7 +263,7 @@ Image DrawLightning(int w, int h) {
   }
   for (const Seg& s : segs) {
     const Pt m{(s.a.x + s.b.x) / 2, (s.a.y + s.b.y) / 2};
-    GlowEllipse(c, m, s.width * 7, std::abs(s.b.y - s.a.y) + s.width * 5, Hex(0x4060FF), 0.35f);
+    GlowEllipse(c, m, s.width * 7, std::abs(s.b.y - s.a.y) + s.width * 5, Hex(0x5070FF), 0.6f);
   }
   for (const Seg& s : segs) FillFlat(c, Capsule{s.a, s.b, s.width}, Hex(0xC8D8FF));
   for (const Seg& s : segs) FillFlat(c, Capsule{s.a, s.b, s.width * 0.45f}, Hex(0xFFFFFF));

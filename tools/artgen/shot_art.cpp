@@ -179,15 +179,17 @@ Image DrawOrbShot(std::uint32_t core, std::uint32_t glow, bool flames, int w, in
         const float d = std::sqrt(dx * dx + dy * dy) / (R * 0.92f);
         const float n = Fbm(dx * 0.35f + 4, dy * 0.35f + 4, core & 0xFFFF, 3);
         const float k = std::clamp((1 - d) * 1.8f + (n - 0.5f), 0.0f, 1.0f);
-        if (k > 0) c.AddLight(x, y, Mix(Hex(glow), Hex(core), k) * (k * 1.2f));
+        if (k > 0) c.AddLight(x, y, Mix(Hex(glow), Hex(core), k) * std::min(1.0f, k * 2.2f));
       }
     }
+    const float r = R * 0.38f;
+    Fill(c, Circle{mid, r}, [&](float x, float y) { return SphereLight(mid, r, x, y, Hex(core), Hex(0xFFFFFF)); });
   } else {
-    Glow(c, mid, R * 0.95f, Hex(glow), 1.0f);
+    // A small shot must read at a glance: a bright, nearly white heart in a strong halo.
+    Glow(c, mid, R * 0.98f, Hex(glow), 1.8f);
+    FillFlat(c, Circle{mid, R * 0.55f}, Mix(Hex(core), Hex(0xFFFFFF), 0.35f));
+    FillFlat(c, Circle{{mid.x - R * 0.15f, mid.y - R * 0.15f}, R * 0.25f}, Hex(0xFFFFFF));
   }
-  const float r = R * (flames ? 0.38f : 0.5f);
-  Fill(c, Circle{mid, r}, [&](float x, float y) { return SphereLight(mid, r, x, y, Hex(core), Hex(0xFFFFFF)); });
-  FillFlat(c, Circle{{mid.x - r * 0.3f, mid.y - r * 0.3f}, r * 0.35f}, Mix(Hex(core), Hex(0xFFFFFF), 0.7f));
   return c.ToImage();
 }
 
@@ -200,7 +202,7 @@ Image DrawPowerUp(int picture, int count, int w, int h) {
   const float angle = 2 * kPi * Fw(picture - 1) / Fw(count);
   const float squash = std::cos(angle);
   const float rx = std::max(2.5f, R * std::abs(squash));
-  Glow(c, mid, R * 1.22f, Hex(0x40FF80), 0.55f);
+  GlowEllipse(c, mid, rx * 1.25f + 1, R * 1.22f, Hex(0x40FF80), 0.55f);
   const bool front = squash >= 0;
   FillFlat(c, Ellipse{mid, rx, R}, Hex(0xC09020));
   const float edge = std::max(1.0f, std::min(2.5f, rx * 0.2f));
