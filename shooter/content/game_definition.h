@@ -20,6 +20,7 @@ struct GameDefinition {
   std::string_view runningCaption;  // set every second from then on
   std::string_view greetingWav;     // played when the window is created
   std::string_view specialWav;      // played on every press of the special key
+  std::string_view deathLine;       // the pilot's last words
   std::string_view imageFolder;     // under graphic/, holding the lists that are the game's own
   const ImageSetSpec* lists;
   EquipNames equipNames;
@@ -33,6 +34,7 @@ inline constexpr GameDefinition kMainGame{
     "CAPTAIN KORVANE",
     "\\captaink.wav",
     "\\special.wav",
+    "Captain 'K: AHHHH!",
     "main",
     &kMainImageLists,
     {{

@@ -1,5 +1,8 @@
 #include "shooter/frontend/menus.h"
 
+#include <algorithm>
+#include <string>
+
 #include "shooter/frontend/config.h"
 #include "shooter/frontend/effects.h"
 #include "shooter/frontend/form.h"
@@ -82,11 +85,184 @@ void SetEquipName(Shooter& g, int slot, int choice) {
       g.def.equipNames[static_cast<std::size_t>(slot)][static_cast<std::size_t>(choice)]);
 }
 
-// The layers' keys come with the menu and playfield work; until then they are ignored.
-void MenuLayer_KeyDown(Shooter&, int, int) {}
-void RemapLayer_KeyDown(Shooter&, int, int) {}
-void GameLayer_KeyDown(Shooter&, int, int) {}
-void PauseLayer_KeyDown(Shooter&, int, int) {}
+namespace {
+
+constexpr int kEnter = 13, kEscape = 27, kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kF4 = 115;
+
+// Ctrl+F4 (Ctrl alone, without Shift or Alt) ends the game on every menu layer.
+bool CtrlF4(int vk, int shift) { return vk == kF4 && shift == 2; }
+
+// Up and Down move the selection, wrapping at both ends.
+bool MoveSelection(Shooter& g, int vk) {
+  GameState& s = g.st;
+  if (vk == kUp) {
+    s.MenuSel = Wrap16(s.MenuSel - 1);
+    if (s.MenuSel < s.MenuFirst) s.MenuSel = s.MenuLast;
+  } else if (vk == kDown) {
+    s.MenuSel = Wrap16(s.MenuSel + 1);
+    if (s.MenuSel > s.MenuLast) s.MenuSel = s.MenuFirst;
+  } else {
+    return false;
+  }
+  PlaySfx(g, 1);
+  return true;
+}
+
+void WaitForKey(Shooter& g) {
+  g.st.AwaitingKey = kTrue;
+  g.menus.menu[static_cast<std::size_t>(g.st.MenuSel - 6)]->SetCaption("Enter A Key");
+}
+
+void ChangeVolume(Shooter& g, int vk) {
+  GameState& s = g.st;
+  const int step = vk == kLeft ? -1 : 1;
+  if (s.MenuSel == 15) {
+    s.Volumes[0] = static_cast<i16>(std::clamp(s.Volumes[0] + step, 0, 100));
+    g.menus.LabelSE->SetCaption(std::to_string(s.Volumes[0]));
+    PlaySfx(g, 1);
+  } else if (s.MenuSel == 16) {
+    s.Volumes[1] = static_cast<i16>(std::clamp(s.Volumes[1] + step, 0, 100));
+  }
+  ApplyVolumes(g);
+}
+
+void ChangeEquipment(Shooter& g, int vk) {
+  GameState& s = g.st;
+  const int slot = s.MenuSel - 21;
+  const int highest = kEquipHighest[static_cast<std::size_t>(slot)];
+  int choice = s.Equip[static_cast<std::size_t>(slot)] + (vk == kLeft ? -1 : 1);
+  if (choice < 0) choice = highest;
+  if (choice > highest) choice = 0;
+  s.Equip[static_cast<std::size_t>(slot)] = static_cast<i16>(choice);
+  SetEquipName(g, slot, choice);
+  PlaySfx(g, 3);
+}
+
+}  // namespace
+
+void MenuLayer_KeyDown(Shooter& g, int vk, int shift) {
+  GameState& s = g.st;
+  if (CtrlF4(vk, shift)) {
+    QuitGame(g);
+    return;
+  }
+  // Keys count only once the title menu has been set up (the tagline is gone by then).
+  if (s.MenuLayerOn != kTrue || g.menus.Wait_Label->Visible) return;
+  if (vk == kEnter) {
+    if (s.MenuSel == 0) {
+      SwitchLayer(g, kEquipLayer, kTitleLayer, 0.01, 3);
+      PlaySfx(g, 1);
+    } else if (s.MenuSel == 1) {
+      SwitchLayer(g, kOptionsLayer, kTitleLayer, 0.01, 2);
+      PlaySfx(g, 1);
+    } else if (s.MenuSel == 2) {
+      QuitGame(g);
+      return;
+    }
+  } else if (vk == kEscape) {
+    QuitGame(g);
+    return;
+  } else {
+    MoveSelection(g, vk);
+  }
+  ResetMenuColours(g, s.MenuSel);
+}
+
+void RemapLayer_KeyDown(Shooter& g, int vk, int shift) {
+  GameState& s = g.st;
+  if (s.AwaitingKey == kTrue) {
+    // Whatever the key, Enter, Escape and the arrows included, it becomes the row's key.
+    SetKeyName(g, vk, s.MenuSel - 6);
+    s.KeyCodes[static_cast<std::size_t>(s.MenuSel - 9)] = Wrap16(vk);
+    PlaySfx(g, 1);
+    s.AwaitingKey = 0;
+    if (CtrlF4(vk, shift)) QuitGame(g);
+    return;
+  }
+  if (CtrlF4(vk, shift)) {
+    QuitGame(g);
+    return;
+  }
+  if (s.RemapLayerOn != kTrue) return;
+  if (vk == kEnter) {
+    if (s.MenuSel >= 9 && s.MenuSel <= 14) {
+      WaitForKey(g);
+    } else if (s.MenuSel == 17) {
+      SwitchLayer(g, kTitleLayer, kOptionsLayer, 0.1, 1);
+      SaveConfig(g);
+    } else if (s.MenuSel == 18) {
+      // Changes made since the last save are thrown away.
+      SwitchLayer(g, kTitleLayer, kOptionsLayer, 0.1, 1);
+      LoadConfig(g);
+    }
+    PlaySfx(g, 1);
+  } else if (vk == kEscape) {
+    // Changes stay in effect for this run but are not saved.
+    PlaySfx(g, 1);
+    SwitchLayer(g, kTitleLayer, kOptionsLayer, 0.01, 1);
+  } else if (vk == kLeft || vk == kRight) {
+    ChangeVolume(g, vk);
+  } else {
+    MoveSelection(g, vk);
+  }
+  ResetMenuColours(g, s.MenuSel);
+}
+
+void GameLayer_KeyDown(Shooter& g, int vk, int shift) {
+  GameState& s = g.st;
+  if (CtrlF4(vk, shift)) {
+    QuitGame(g);
+    return;
+  }
+  if (s.GameLayerOn != kTrue) return;
+  if (vk == kEnter) {
+    PlaySfx(g, 1);
+    if (s.MenuSel == 19) {
+      g.Play_Layer->Cls();
+      g.hud.Wait_label2->Visible = true;
+      SwitchLayer(g, kPlayLayer, kEquipLayer, 0.3, 4);
+    } else if (s.MenuSel == 20) {
+      SwitchLayer(g, kTitleLayer, kEquipLayer, 0.1, 1);
+    }
+  } else if (vk == kEscape) {
+    SwitchLayer(g, kTitleLayer, kEquipLayer, 0.1, 1);
+    PlaySfx(g, 1);
+  } else if (vk == kUp || vk == kDown) {
+    s.MenuSel = Wrap16(s.MenuSel + (vk == kUp ? -1 : 1));
+    if (s.MenuSel < s.MenuFirst) s.MenuSel = s.MenuLast;
+    if (s.MenuSel > s.MenuLast) s.MenuSel = s.MenuFirst;
+    s.OnEquipRow = Flag(s.MenuSel >= 21 && s.MenuSel <= 26);
+    PlaySfx(g, 1);
+  } else if ((vk == kLeft || vk == kRight) && s.MenuSel >= 21 && s.MenuSel <= 26) {
+    ChangeEquipment(g, vk);
+  }
+  ResetMenuColours(g, s.MenuSel);
+}
+
+void PauseLayer_KeyDown(Shooter& g, int vk, int shift) {
+  GameState& s = g.st;
+  if (CtrlF4(vk, shift)) {
+    QuitGame(g);
+    return;
+  }
+  if (s.PauseLayerOn != kTrue) return;
+  if (vk == kEnter) {
+    if (s.MenuSel == 27) {
+      SwitchLayer(g, kPlayLayer, kPauseLayer, 0.1, 4);  // the mission only restarts its timers
+    } else if (s.MenuSel == 28) {
+      s.GameInitialised = 0;  // the next mission starts from scratch
+      SwitchLayer(g, kTitleLayer, kPauseLayer, 0.2, 1);
+    } else if (s.MenuSel == 29) {
+      QuitGame(g);
+      return;
+    }
+  } else if (vk == kEscape) {
+    SwitchLayer(g, kPlayLayer, kPauseLayer, 0.01, 4);
+  } else {
+    MoveSelection(g, vk);
+  }
+  ResetMenuColours(g, s.MenuSel);
+}
 
 void PlayLayer_KeyDown(Shooter& g, int vk, int /*shift*/) {
   GameState& s = g.st;

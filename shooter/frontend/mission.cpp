@@ -1,6 +1,13 @@
 #include "shooter/frontend/mission.h"
 
+#include <iostream>
+
 #include "shooter/content/equipment.h"
+#include "shooter/core/drawing.h"
+#include "shooter/frontend/effects.h"
+#include "shooter/frontend/report.h"
+#include "shooter/frontend/sound.h"
+#include "shooter/frontend/text_file.h"
 #include "shooter/frontend/hud.h"
 #include "shooter/frontend/hud_bars.h"
 
@@ -103,10 +110,42 @@ void StartMission(Shooter& g) {
   g.tmOneSecond->SetEnabled(true);
 }
 
-// The death sequence and the report come with the mission work; until then the clock is only
-// set so that the game-over sequence runs.
-void PlayerDeath(Shooter& g) { g.st.FrameCount = -300; }
+void PlayerDeath(Shooter& g) {
+  GameState& s = g.st;
+  s.DeathFlag = 1;  // the frame loop flashes the playfield
+  const PixelSize ship = PictureSize(g, 0);
+  AddExplosion(g, static_cast<int>(RoundHalfEven(s.ShipX + ship.w * 15 / 2.0)),
+               static_cast<int>(RoundHalfEven(s.ShipY + ship.h * 15 / 2.0)), 1);
+  ShowMessage(g, g.def.deathLine, 0, 0);
+  PlaySfx(g, 101);
+  s.ShipLocked = kTrue;
+  s.AutoPilot = kTrue;  // keys ignored
+  s.StatsBarMove = 1;
+  s.FireHeld = 0;
+  s.MoveKeys = {0, 0, 0, 0};
+  s.ShipX = 0;
+  s.ShipY = 0;
+  WriteReport(g);
+  s.FrameCount = -300;  // the frame loop runs the game-over sequence from here
+}
 
-void WriteReport(Shooter&) {}
+void WriteReport(Shooter& g) {
+  GameState& s = g.st;
+  const auto file = g.DataFile("HiScore.txt");
+  const i64 stored = StoredHighScore(file);
+  if (s.FpsSeconds == 0) s.FpsSeconds = 1;
+  if (stored >= s.Score) return;
+  ReportFacts facts;
+  facts.score = s.Score;
+  for (int i = 0; i < 6; ++i) facts.equipment[static_cast<std::size_t>(i)] = g.menus.WBox[static_cast<std::size_t>(i)]->Caption();
+  facts.frames = s.FrameCount;
+  facts.kills = s.Kills;
+  facts.lastBossDestroyed = s.LastBossDestroyed == kTrue;
+  facts.framesTotal = s.FramesTotal;
+  facts.fpsSeconds = s.FpsSeconds;
+  if (!WriteTextFileAtomically(file, FormatReport(facts))) {
+    std::cerr << "korvane: could not write " << file.string() << "; the old report is kept\n";
+  }
+}
 
 }  // namespace kv::shooter

@@ -16,13 +16,20 @@ Result<std::string> ReadTextFile(const std::filesystem::path& file, std::size_t 
   return text;
 }
 
-bool WriteTextFileAtomically(const std::filesystem::path& file, std::string_view text) {
+bool WriteTextFileAtomically(const std::filesystem::path& file, std::string_view text,
+                             const std::function<void()>& midway) {
   auto tmp = file;
   tmp += ".tmp";
   {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
     if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    const std::size_t half = text.size() / 2;
+    out.write(text.data(), static_cast<std::streamsize>(half));
+    if (midway) {
+      out.flush();
+      midway();
+    }
+    out.write(text.data() + half, static_cast<std::streamsize>(text.size() - half));
     out.flush();
     if (!out) {
       out.close();

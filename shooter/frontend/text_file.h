@@ -2,6 +2,7 @@
 // Reading and writing the game's small text files.
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace kv::shooter {
 Result<std::string> ReadTextFile(const std::filesystem::path& file, std::size_t maxBytes);
 // Writes the text to "<file>.tmp" and renames it over the file, so that the old file stays
 // whole until the new one is complete. Returns false (and leaves no temporary file) on failure.
-bool WriteTextFileAtomically(const std::filesystem::path& file, std::string_view text);
+// `midway`, for tests, runs when half of the text has been written.
+bool WriteTextFileAtomically(const std::filesystem::path& file, std::string_view text,
+                             const std::function<void()>& midway = {});
 
 }  // namespace kv::shooter
