@@ -2,6 +2,7 @@
 #include "shooter/frontend/effects.h"
 #include "shooter/frontend/hud.h"
 #include "shooter/frontend/hud_bars.h"
+#include "shooter/frontend/sound.h"
 #include "tests/shooter_fixture.h"
 
 namespace kv::testing {
@@ -307,6 +308,59 @@ TEST_F(FlyingTest, AMessageWrittenDuringAScrollMovesDownWhenItEnds) {
   Ticks(g, 7);
   EXPECT_EQ(Log(g), (std::vector<std::string>{"", "new", "old", "", ""}));
   EXPECT_EQ(g.hud.BufferText[1]->ForeColor, 0x0080FFu);
+}
+
+}  // namespace
+}  // namespace kv::testing
+
+namespace kv::testing {
+namespace {
+
+using namespace kv::shooter;
+
+TEST_F(FlyingTest, ExplosionsTakeTheFourVoicesInTurn) {
+  Shooter& g = Fly();
+  g.st.ExplosionVoice = 0;
+  const std::size_t before = platform_->Sounds().size();
+  for (int i = 0; i < 5; ++i) PlaySfx(g, 100);
+  std::vector<int> voices;
+  for (std::size_t i = before; i < platform_->Sounds().size(); ++i) {
+    const auto& e = platform_->Sounds()[i];
+    if (e.what != headless::SoundEvent::What::Play) continue;
+    for (int v = 0; v < 8; ++v) {
+      // Player numbers follow the window's creation order: MP1, MP2, MP3, MP4, MP5, MPS(0..7).
+      if (e.player == 5 + v) voices.push_back(v);
+    }
+  }
+  EXPECT_EQ(voices, (std::vector<int>{1, 2, 3, 0, 1}));
+  PlaySfx(g, 101);
+  EXPECT_EQ(g.st.ExplosionVoice, 2);
+  PlaySfx(g, 55);  // any other number only moves the voice on
+  EXPECT_EQ(g.st.ExplosionVoice, 3);
+}
+
+TEST_F(FlyingTest, MutedEffectsAreSilentButTheGreetingVoiceAndMusicStillPlay) {
+  muted_ = true;
+  Shooter& g = Fly();
+  const std::size_t before = platform_->Sounds().size();
+  for (int n : {1, 3, 5, 7, 100, 101}) PlaySfx(g, n);
+  for (std::size_t i = before; i < platform_->Sounds().size(); ++i)
+    EXPECT_NE(platform_->Sounds()[i].what, headless::SoundEvent::What::Play);
+  PlayMusic(g, "track2.mp3");
+  EXPECT_EQ(g.sound.MediaPlayer1->FileName().filename(), "track2.mp3");
+  EXPECT_EQ(g.Text1, "track2.mp3");
+}
+
+TEST_F(FlyingTest, AnEmptyMusicNameShowsTheNoFileBox) {
+  Shooter& g = Fly();
+  PlayMusic(g, "");
+  ASSERT_FALSE(platform_->MessageBoxes().empty());
+  EXPECT_EQ(platform_->MessageBoxes().back(), "Error: No file to play");
+}
+
+TEST(SoundVolumes, SettingsBecomeHundredthsOfADecibel) {
+  const std::pair<int, int> cases[] = {{100, 0}, {80, -620}, {50, -1550}, {0, -3100}, {99, -31}, {1, -3069}};
+  for (const auto& [setting, want] : cases) EXPECT_EQ(PlayerVolume(setting), want) << setting;
 }
 
 }  // namespace

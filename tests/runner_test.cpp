@@ -106,3 +106,45 @@ TEST(HeadlessRun, TitleAtFiveSecondsAndFramesEveryPeriodWhenPlaying) {
 
 }  // namespace
 }  // namespace kv::testing
+
+namespace kv::testing {
+namespace {
+
+TEST(HeadlessRun, AKeyFileWalksTitleEquipmentMissionPauseAndBack) {
+  const auto dir = std::filesystem::temp_directory_path() / ("kv_flow_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  std::filesystem::copy_file(std::filesystem::path(KV_SOURCE_DIR) / "assets" / "custom.cfg", dir / "custom.cfg",
+                             std::filesystem::copy_options::overwrite_existing);
+  auto o = headless::ParseArgs({"--dir", dir.string(), "--mute", "--keys",
+                                (std::filesystem::path(KV_SOURCE_DIR) / "tests" / "data" / "menu_flow.keys").string(),
+                                "--until", "7000", "--trace", (dir / "t.jsonl").string(), "--final",
+                                (dir / "f.json").string()},
+                               KV_PROGRAM_DIR);
+  ASSERT_TRUE(o.ok()) << o.error();
+  std::ostringstream err;
+  ASSERT_EQ(headless::Run(o.value(), err), 0) << err.str();
+  const auto f = Lines(dir / "f.json");
+  ASSERT_EQ(f.size(), 1u);
+  EXPECT_NE(f[0].find("\"equip\":[1,1,0,2,0,0]"), std::string::npos) << f[0];
+  EXPECT_NE(f[0].find("\"wbox\":[\"C-Laser\",\"Ringu\",\"Fire Cutter\",\"KVS Mark III\",\"Core Type A\",\"Slow\"]"),
+            std::string::npos);
+  EXPECT_NE(f[0].find("\"layers\":{\"menu\":-1,"), std::string::npos);
+  EXPECT_NE(f[0].find("\"gameinit\":0"), std::string::npos);
+  const auto t = Lines(dir / "t.jsonl");
+  ASSERT_FALSE(t.empty());
+  // The mission ran with the chosen shield's bar, stopped while paused and went on after.
+  EXPECT_NE(t.front().find("\"shield\":[1305,1305,-1,0]"), std::string::npos) << t.front();
+  EXPECT_NE(t.front().find("\"frame\":1,"), std::string::npos);
+  std::int64_t lastT = 0;
+  bool gap = false;
+  for (const std::string& line : t) {
+    const std::int64_t at = std::stoll(line.substr(5));
+    if (lastT != 0 && at - lastT > 200) gap = true;
+    lastT = at;
+  }
+  EXPECT_TRUE(gap);  // the pause
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kv::testing
