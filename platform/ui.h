@@ -86,6 +86,7 @@ class Element {
   int Height = 0;
   bool Visible = true;
   bool Enabled = true;
+  bool Focused = false;  // holds the keyboard focus of its window; the renderer marks it
   Colour BackColor = 0x000000;
   Colour ForeColor = 0xFFFFFF;
 
@@ -206,6 +207,7 @@ class CheckBox : public Element {
   std::string Caption;
   FontSpec Font;
   bool Checked = false;
+  std::function<void()> Changed;  // after the player ticked or cleared it
 };
 
 // Exclusive option buttons: those with the same group number inside one parent exclude each other.
@@ -216,6 +218,7 @@ class OptionButton : public Element {
   FontSpec Font;
   int Group = 0;
   bool Selected = false;
+  std::function<void()> Changed;  // after the player selected it
 };
 
 class Slider : public Element {
@@ -258,6 +261,11 @@ class Window {
   std::function<void(int ch)> OnKeyPress;
   std::function<void()> OnCloseRequest;  // the player closed the window
   std::function<void(int xPx, int yPx)> OnClick;
+  // The left mouse button in client pixels; moves are reported while it is held. While it is
+  // held the position may lie outside the client area.
+  std::function<void(int xPx, int yPx)> OnMouseDown;
+  std::function<void(int xPx, int yPx)> OnMouseMove;
+  std::function<void(int xPx, int yPx)> OnMouseUp;
 
  private:
   Surface root_;

@@ -1,6 +1,7 @@
 // Paints a window's element tree: each element in its own look, clipped to its parent, children
 // over their parent in the order they were added.
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "platform/numbers.h"
@@ -25,6 +26,37 @@ constexpr int kTextPadding = 3;   // inside a text box
 
 int ToPx(int twips) { return static_cast<int>(RoundHalfEven(twips / static_cast<double>(ui::kTwipsPerPixel))); }
 
+// A caption as it is shown: an "&" is left out and marks the next character as the access key,
+// which is underlined; "&&" shows one "&".
+struct ShownCaption {
+  std::string text;
+  std::size_t keyAt = std::string::npos;  // byte offset of the access key in text
+  std::size_t keyBytes = 0;
+};
+
+std::size_t Utf8Length(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+ShownCaption Shown(std::string_view caption) {
+  ShownCaption out;
+  out.text.reserve(caption.size());
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) {
+      ++i;
+      if (caption[i] != '&' && out.keyAt == std::string::npos) {
+        out.keyAt = out.text.size();
+        out.keyBytes = std::min(Utf8Length(static_cast<unsigned char>(caption[i])), caption.size() - i);
+      }
+    }
+    out.text.push_back(caption[i]);
+  }
+  return out;
+}
+
 class TreePainter {
  public:
   TreePainter(const Fonts& fonts, Image& target) : fonts_(fonts), paint_(target) {}
@@ -41,8 +73,11 @@ class TreePainter {
   void Slider(const ui::Slider& s, const Rect& r, const Rect& clip) const;
   void TextBox(const ui::TextBox& t, const Rect& r, const Rect& clip) const;
   void RaisedFace(const Rect& r, std::uint32_t face, const Rect& clip) const;
+  void FocusMark(const Rect& r, const Rect& clip) const;
+  void AccessText(int x, int y, const ui::FontSpec& font, const ShownCaption& caption, ui::Colour colour,
+                  const Rect& clip) const;
   void Text(int x, int y, const ui::FontSpec& font, std::string_view text, ui::Colour colour, const Rect& clip) const;
-  void CaptionBeside(const Rect& r, const ui::FontSpec& font, const std::string& caption, ui::Colour colour,
+  void CaptionBeside(const ui::Element& e, const Rect& r, const ui::FontSpec& font, const std::string& caption,
                      const Rect& clip) const;
 
   const Fonts& fonts_;
@@ -139,17 +174,48 @@ void TreePainter::RaisedFace(const Rect& r, std::uint32_t face, const Rect& clip
   paint_.Fill({in.right - 1, in.top, in.right, in.bottom}, kShadow, clip);
 }
 
-void TreePainter::Button(const ui::Button& b, const Rect& r, const Rect& clip) const {
-  RaisedFace(r, ToRgb(b.BackColor), clip);
-  const int x = r.left + (r.right - r.left - fonts_.TextWidthPx(b.Font, b.Caption)) / 2;
-  const int y = r.top + (r.bottom - r.top - fonts_.LineHeightPx(b.Font)) / 2;
-  Text(x, y, b.Font, b.Caption, TextColour(b), clip);
+// The focus mark: a dotted frame, every other pixel.
+void TreePainter::FocusMark(const Rect& r, const Rect& clip) const {
+  if (r.Empty()) return;
+  for (int x = r.left; x < r.right; x += 2) {
+    paint_.Pixel(x, r.top, kBlack, clip);
+    paint_.Pixel(x, r.bottom - 1, kBlack, clip);
+  }
+  for (int y = r.top; y < r.bottom; y += 2) {
+    paint_.Pixel(r.left, y, kBlack, clip);
+    paint_.Pixel(r.right - 1, y, kBlack, clip);
+  }
 }
 
-void TreePainter::CaptionBeside(const Rect& r, const ui::FontSpec& font, const std::string& caption,
-                                ui::Colour colour, const Rect& clip) const {
-  const int y = r.top + (r.bottom - r.top - fonts_.LineHeightPx(font)) / 2;
-  Text(r.left + kBoxSize + kCaptionGap, y, font, caption, colour, clip);
+void TreePainter::AccessText(int x, int y, const ui::FontSpec& font, const ShownCaption& caption, ui::Colour colour,
+                             const Rect& clip) const {
+  Text(x, y, font, caption.text, colour, clip);
+  if (caption.keyAt == std::string::npos) return;
+  const std::string_view text = caption.text;
+  const int from = x + fonts_.TextWidthPx(font, text.substr(0, caption.keyAt));
+  const int to = x + fonts_.TextWidthPx(font, text.substr(0, caption.keyAt + caption.keyBytes));
+  // One row below the baseline, which lies about two pixels above the line's bottom.
+  const int row = y + fonts_.LineHeightPx(font) - 2;
+  paint_.Fill({from, row, to, row + 1}, ToRgb(colour), clip);
+}
+
+void TreePainter::Button(const ui::Button& b, const Rect& r, const Rect& clip) const {
+  RaisedFace(r, ToRgb(b.BackColor), clip);
+  const ShownCaption caption = Shown(b.Caption);
+  const int x = r.left + (r.right - r.left - fonts_.TextWidthPx(b.Font, caption.text)) / 2;
+  const int y = r.top + (r.bottom - r.top - fonts_.LineHeightPx(b.Font)) / 2;
+  AccessText(x, y, b.Font, caption, TextColour(b), clip);
+  if (b.Focused) FocusMark({r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}, clip);
+}
+
+void TreePainter::CaptionBeside(const ui::Element& e, const Rect& r, const ui::FontSpec& font,
+                                const std::string& caption, const Rect& clip) const {
+  const ShownCaption shown = Shown(caption);
+  const int lineHeight = fonts_.LineHeightPx(font);
+  const int x = r.left + kBoxSize + kCaptionGap;
+  const int y = r.top + (r.bottom - r.top - lineHeight) / 2;
+  AccessText(x, y, font, shown, TextColour(e), clip);
+  if (e.Focused) FocusMark({x - 2, y - 1, x + fonts_.TextWidthPx(font, shown.text) + 2, y + lineHeight + 1}, clip);
 }
 
 void TreePainter::CheckBox(const ui::CheckBox& c, const Rect& r, const Rect& clip) const {
@@ -166,7 +232,7 @@ void TreePainter::CheckBox(const ui::CheckBox& c, const Rect& r, const Rect& cli
       paint_.Fill({x, y - 1, x + 1, y + 1}, kBlack, clip);
     }
   }
-  CaptionBeside(r, c.Font, c.Caption, TextColour(c), clip);
+  CaptionBeside(c, r, c.Font, c.Caption, clip);
 }
 
 void TreePainter::OptionButton(const ui::OptionButton& o, const Rect& r, const Rect& clip) const {
@@ -183,7 +249,7 @@ void TreePainter::OptionButton(const ui::OptionButton& o, const Rect& r, const R
       paint_.Pixel(r.left + dx, top + dy, colour, clip);
     }
   }
-  CaptionBeside(r, o.Font, o.Caption, TextColour(o), clip);
+  CaptionBeside(o, r, o.Font, o.Caption, clip);
 }
 
 void TreePainter::Slider(const ui::Slider& s, const Rect& r, const Rect& clip) const {
@@ -200,6 +266,7 @@ void TreePainter::Slider(const ui::Slider& s, const Rect& r, const Rect& clip) c
   const int thumbTop = r.top + std::min(2, (r.bottom - r.top) / 4);
   RaisedFace({r.left + offset, thumbTop, r.left + offset + kThumbWidth, r.bottom - (thumbTop - r.top)}, 0xE0E0E0,
              clip);
+  if (s.Focused) FocusMark(r, clip);
 }
 
 void TreePainter::TextBox(const ui::TextBox& t, const Rect& r, const Rect& clip) const {

@@ -124,7 +124,9 @@ bool SdlPlatform::Dispatch(const SDL_Event& e) {
     case SDL_KEYUP: return OnKey(e.key);
     case SDL_TEXTINPUT: return OnText(e.text);
     case SDL_WINDOWEVENT: return OnWindowEvent(e.window);
+    case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: return OnMouseButton(e.button);
+    case SDL_MOUSEMOTION: return OnMouseMotion(e.motion);
     case SDL_QUIT: Quit(); return false;
     default: return false;
   }
@@ -195,8 +197,30 @@ bool SdlPlatform::OnMouseButton(const SDL_MouseButtonEvent& e) {
   // The renderer has already turned the position into logical client pixels (its logical size
   // is set), so the coordinates are used as they come; the letterbox bars are outside.
   ui::Window& w = s->Model();
-  if (e.x < 0 || e.y < 0 || e.x >= w.ClientWidthPx() || e.y >= w.ClientHeightPx()) return false;
-  if (auto handler = w.OnClick) handler(e.x, e.y);
+  const bool inside = e.x >= 0 && e.y >= 0 && e.x < w.ClientWidthPx() && e.y < w.ClientHeightPx();
+  if (e.type == SDL_MOUSEBUTTONDOWN) {
+    if (!inside) return false;
+    if (auto handler = w.OnMouseDown) handler(e.x, e.y);
+    return true;
+  }
+  // The release ends a press wherever the pointer went (SDL keeps reporting to the window that
+  // saw the press); it is a click only inside the client area.
+  const bool released = static_cast<bool>(w.OnMouseUp);
+  if (auto handler = w.OnMouseUp) handler(e.x, e.y);
+  // The release may have hidden the window.
+  s = ShownById(e.windowID);
+  if (!inside || s == nullptr) return released;
+  if (auto handler = s->Model().OnClick) handler(e.x, e.y);
+  return true;
+}
+
+bool SdlPlatform::OnMouseMotion(const SDL_MouseMotionEvent& e) {
+  if ((e.state & SDL_BUTTON_LMASK) == 0) return false;
+  ScreenWindow* s = ShownById(e.windowID);
+  if (s == nullptr) return false;
+  auto handler = s->Model().OnMouseMove;
+  if (!handler) return false;
+  handler(e.x, e.y);
   return true;
 }
 

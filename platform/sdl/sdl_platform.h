@@ -14,6 +14,7 @@ struct SDL_KeyboardEvent;
 struct SDL_TextInputEvent;
 struct SDL_WindowEvent;
 struct SDL_MouseButtonEvent;
+struct SDL_MouseMotionEvent;
 
 namespace kv::sdl {
 
@@ -60,6 +61,7 @@ class SdlPlatform : public Platform {
   bool OnText(const SDL_TextInputEvent& e);
   bool OnWindowEvent(const SDL_WindowEvent& e);
   bool OnMouseButton(const SDL_MouseButtonEvent& e);
+  bool OnMouseMotion(const SDL_MouseMotionEvent& e);
   void PresentWindows(bool changed);
 
   ScreenWindow* Find(const ui::Window& w) const;

@@ -29,6 +29,10 @@ void Canvas::AddLight(int x, int y, Rgb c) {
   rgb_[Index(x, y)] = rgb_[Index(x, y)] + c;
 }
 
+void Canvas::Dim(float k) {
+  for (Rgb& c : rgb_) c = c * k;
+}
+
 void Canvas::Stamp(const Image& image, int x, int y) {
   for (int j = 0; j < image.height; ++j) {
     for (int i = 0; i < image.width; ++i) {
@@ -60,7 +64,8 @@ Image Canvas::ToImage(int lightCut) const {
     std::uint32_t p = r << 16 | g << 8 | b;
     if (solid_[i] >= 0.5f) {
       if (p == 0) p = 0x010101;
-    } else if (std::max({r, g, b}) < static_cast<std::uint32_t>(lightCut)) {
+    } else if ((r * 77 + g * 150 + b * 29) >> 8 < static_cast<std::uint32_t>(lightCut)) {
+      // Judged by brightness as the eye sees it: a deep blue haze is as dark as a grey one.
       p = 0;
     }
     img.pixels[i] = p;

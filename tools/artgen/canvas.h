@@ -47,6 +47,9 @@ class Canvas {
   Rgb At(int x, int y) const { return rgb_[Index(x, y)]; }
   float Solid(int x, int y) const { return solid_[Index(x, y)]; }
 
+  // Scales all the light on the canvas by k.
+  void Dim(float k);
+
   // Lays a picture's non-black pixels over the canvas with their top-left corner at (x, y).
   void Stamp(const Image& image, int x, int y);
 
@@ -54,7 +57,7 @@ class Canvas {
   // that light reaching the edge of the picture ends softly instead of in a straight cut.
   void FadeEdges(int margin);
 
-  // Solid pixels never turn transparent black; light fainter than lightCut (0..255) does, so
+  // Solid pixels never turn transparent black; light dimmer than lightCut (0..255) does, so
   // that a sprite's glow ends cleanly instead of in a dark haze that would hide what lies behind.
   static constexpr int kSpriteCut = 36;
   Image ToImage(int lightCut = kSpriteCut) const;

@@ -22,8 +22,8 @@ void Fireball(Canvas& c, Pt centre, float maxR, float t, std::uint32_t seed) {
   const float grow = 1 - (1 - t) * (1 - t) * (1 - t);
   const float R = maxR * (0.2f + 0.8f * grow);
   // It never fades out entirely: the last picture still shows the densest wisps of smoke.
-  const float fade = t < 0.45f ? 1.0f : 1 - 0.45f * (t - 0.45f) / 0.55f;
-  const float thin = t > 0.6f ? (t - 0.6f) * 1.3f : 0.0f;
+  const float fade = t < 0.45f ? 1.0f : 1 - 0.3f * (t - 0.45f) / 0.55f;
+  const float thin = t > 0.6f ? (t - 0.6f) * 1.1f : 0.0f;
   const float scale = 3.2f / maxR;
   const int x0 = std::max(0, static_cast<int>(centre.x - R * 1.3f)), x1 = std::min(c.Width(), static_cast<int>(centre.x + R * 1.3f) + 1);
   const int y0 = std::max(0, static_cast<int>(centre.y - R * 1.3f)), y1 = std::min(c.Height(), static_cast<int>(centre.y + R * 1.3f) + 1);
@@ -104,9 +104,11 @@ Image DrawBigExplosion(int picture, int count, int w, int h) {
     const float d = i == 0 ? 0.0f : rng.Range(0.15f, 0.32f) * H;
     const float size = i == 0 ? H * 0.42f : rng.Range(0.2f, 0.3f) * H;
     const Pt p{mid.x + std::cos(a) * d * 1.3f, mid.y + std::sin(a) * d};
-    Fireball(c, p, size, (t - start) / (1 - start * 0.8f), 210u + static_cast<std::uint32_t>(i));
+    Fireball(c, p, size, (t - start) / (1 - start), 210u + static_cast<std::uint32_t>(i));
   }
   Embers(c, mid, H * 0.55f, t, 40, 230);
+  // The overlapping clouds of smoke would linger as one; the whole cloud thins away at the end.
+  if (t > 0.6f) c.Dim(1 - 0.7f * (t - 0.6f) / 0.4f);
   c.FadeEdges(6);
   return c.ToImage();
 }

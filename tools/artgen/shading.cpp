@@ -75,7 +75,7 @@ Rgb FireColour(float heat) {
     float at;
     Rgb c;
   };
-  constexpr Stop kStops[] = {{0.0f, {0.32f, 0.28f, 0.26f}}, {0.25f, {0.6f, 0.2f, 0.06f}},
+  constexpr Stop kStops[] = {{0.0f, {0.42f, 0.37f, 0.34f}}, {0.25f, {0.6f, 0.2f, 0.06f}},
                              {0.5f, {0.95f, 0.35f, 0.05f}}, {0.75f, {1.0f, 0.75f, 0.2f}},
                              {1.0f, {1.0f, 1.0f, 0.85f}}};
   for (std::size_t i = 1; i < std::size(kStops); ++i) {

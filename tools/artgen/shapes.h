@@ -89,22 +89,22 @@ struct Polygon {
   }
 };
 
-// Maps a design drawn in its own units (u to the right, v down, the centre at 0, 0) onto pixels.
+// Maps a drawing made in its own units (u to the right, v down, the centre at 0, 0) onto pixels.
 struct Frame {
-  float cx, cy;  // pixel position of the design's centre
+  float cx, cy;  // pixel position of the drawing's centre
   float sx, sy;  // pixels per unit
   Pt operator()(float u, float v) const { return {cx + u * sx, cy + v * sy}; }
   Pt operator()(Pt p) const { return (*this)(p.x, p.y); }
 };
 
-// The polygon through the given design points.
+// The polygon through the given drawing points.
 inline Polygon Poly(const Frame& f, std::initializer_list<Pt> pts) {
   Polygon p;
   for (const Pt& q : pts) p.pts.push_back(f(q));
   return p;
 }
 
-// A shape symmetric about the design's vertical axis, from its right half listed top to bottom.
+// A shape symmetric about the drawing's vertical axis, from its right half listed top to bottom.
 inline Polygon MirroredPoly(const Frame& f, std::initializer_list<Pt> rightHalf) {
   Polygon p;
   for (const Pt& q : rightHalf) p.pts.push_back(f(q));

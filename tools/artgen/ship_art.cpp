@@ -13,7 +13,7 @@ Frame FrameFor(int w, int h, bool up) {
   return {static_cast<float>(w) / 2, static_cast<float>(h) / 2, static_cast<float>(w) / 2, up ? sy : -sy};
 }
 
-// Flames from nozzles at design point (u, v), pointing away from the nose.
+// Flames from nozzles at drawing point (u, v), pointing away from the nose.
 void Flame(Canvas& c, const Frame& f, float u, float v, float width, float length) {
   if (length <= 0) return;
   const Pt base = f(u, v);
