@@ -89,6 +89,7 @@ void FormOptimize::Build() {
   Sldr_ms = &root.Add<ui::Slider>();
   Sldr_ms->name = "Sldr_ms";
   Sldr_ms->BackColor = kFace;
+  Sldr_ms->ForeColor = kText;  // the focus mark
   Sldr_ms->Move(kMargin, 600, 3495, 255);
   Sldr_ms->Min = 1;
   Sldr_ms->Max = 60;

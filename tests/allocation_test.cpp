@@ -34,6 +34,7 @@ namespace {
 TEST_F(ShooterTest, AFullLoadTickAllocatesNothing) {
   shooter::Shooter& g = OpenPlaying(33, 2);
   FillEveryTable(g);
+  g.st.FrameCount = 2000;        // between the script's keys: a plain tick
   shooter::tmOneFrame_Timer(g);  // settle anything that is sized on first use
   gAllocations = 0;
   gCounting = true;

@@ -20,7 +20,7 @@ class BattleTest : public FlyingTest {
 TEST_F(BattleTest, ShootingDownAWaveScoresAndItsPodRaisesAGun) {
   Shooter& g = Fly();
   g.tmOneFrame->SetEnabled(true);
-  g.st.FrameCount = 200;
+  g.st.FrameCount = kQuietClock;
   // A row of fighters and a pod straight ahead.
   for (int x : {2200, 2700, 3200}) SpawnEnemy(g, {25, 11, x, 1500, 88, 10, 40, 50, 0, 0, 0});
   SpawnEnemy(g, {21, 11, 2800, 1000, 88, 25, 100, 150, 0, 0, -1});
@@ -48,7 +48,7 @@ TEST_F(BattleTest, ShootingDownAWaveScoresAndItsPodRaisesAGun) {
 TEST_F(BattleTest, EnemyFireWearsTheShieldDownAndBreaksParts) {
   Shooter& g = Fly({0, 0, 0, 1, 0, 0});  // KVS Mark II
   g.tmOneFrame->SetEnabled(true);
-  g.st.FrameCount = 200;
+  g.st.FrameCount = kQuietClock;
   g.st.ShipX = 1500;
   g.st.ShipY = 6000;
   // Gunships at the sides firing straight at the ship, out of reach of its guns.

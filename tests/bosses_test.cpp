@@ -26,7 +26,7 @@ class BossTest : public FlyingTest {
     Shooter& g = Fly();
     g.st.ShipX = 720;  // well out of the way
     g.st.ShipY = 6800;
-    g.st.FrameCount = 10;
+    g.st.FrameCount = kQuietClock;
     SpawnArgs a = Boss(behaviour);
     a.y = y;
     slot = SpawnEnemy(g, a);

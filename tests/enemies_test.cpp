@@ -66,7 +66,7 @@ TEST_F(FlyingTest, FirePatternsAimFromTheEnemysCentre) {
   };
   for (const Case& c : cases) {
     Shooter& g = Fly();
-    g.st.FrameCount = 10;
+    g.st.FrameCount = kQuietClock;
     const int slot = SpawnEnemy(g, Fighter(1000, 2000));
     EnemyFire(g, c.pattern, slot);
     const EnemyShot& s = g.st.EnemyShots[0];
@@ -84,7 +84,7 @@ TEST_F(FlyingTest, FirePatternsAimFromTheEnemysCentre) {
 
 TEST_F(FlyingTest, PatternOneRoundsTheShipsCentreHalfToEven) {
   Shooter& g = Fly();
-  g.st.FrameCount = 10;
+  g.st.FrameCount = kQuietClock;
   const int slot = SpawnEnemy(g, Fighter(1000, 2000));
   for (const auto& [shipY, offset] : {std::pair{5000, 278}, std::pair{5001, 277}}) {
     g.st.ShipY = static_cast<i16>(shipY);
@@ -96,7 +96,7 @@ TEST_F(FlyingTest, PatternOneRoundsTheShipsCentreHalfToEven) {
 
 TEST_F(FlyingTest, PatternSeventeenSpreadsAndUnknownPatternsDoNothing) {
   Shooter& g = Fly();
-  g.st.FrameCount = 10;
+  g.st.FrameCount = kQuietClock;
   const int slot = SpawnEnemy(g, Fighter(1000, 2000));
   for (int i = 0; i < 50; ++i) EnemyFire(g, 17, slot);
   for (int i = 0; i < 50; ++i) {
@@ -116,14 +116,14 @@ TEST_F(FlyingTest, NoEnemyShotsWhileTheClockIsNotPositiveAndTheTwoHundredSecondI
     EnemyFire(g, 2, slot);
     EXPECT_EQ(ActiveEnemyShots(g), 0);
   }
-  g.st.FrameCount = 5;
+  g.st.FrameCount = kQuietClock;
   for (int i = 0; i < 202; ++i) EnemyFire(g, 2, slot);
   EXPECT_EQ(ActiveEnemyShots(g), 201);
 }
 
 TEST_F(FlyingTest, AHomingShotKeepsOneStepAndAZeroStepShotStays) {
   Shooter& g = Fly();
-  g.st.FrameCount = 5;
+  g.st.FrameCount = kQuietClock;
   // From (1000, 2000) towards (1000, 6000): d = 4000, k = 20, divisor 30.
   g.st.EnemyShots[0] = EnemyShot{-1, 11, 1000, 2000, 1000, 2000, 1, 10, 1000, 6000};
   // Target on the origin, and a divisor of 0 that no pattern makes.
@@ -140,7 +140,7 @@ TEST_F(FlyingTest, AHomingShotKeepsOneStepAndAZeroStepShotStays) {
 
 TEST_F(FlyingTest, EnemyShotsAreDrawnByTheirCentreAndOnlyTheFourKinds) {
   Shooter& g = Fly();
-  g.st.FrameCount = 5;
+  g.st.FrameCount = kQuietClock;
   g.st.EnemyShots[0] = EnemyShot{-1, 11, 1000, 2000, 1000, 2000, 0, 10, 1000, 2000};
   g.st.EnemyShots[1] = EnemyShot{-1, 22, 3000, 3000, 3000, 3000, 0, 10, 3000, 3000};
   g.st.EnemyShots[2] = EnemyShot{-1, 3, 4000, 3000, 4000, 3000, 0, 10, 4000, 3000};
@@ -257,7 +257,7 @@ TEST_F(FlyingTest, EnemiesLeavingTheFieldAreRemovedWithoutScoreAndTheirShotsLive
                         {0, 3000, true},              {6360 - 660, 3000, true},      {6360 - 661, 3000, false}};
   for (const Case& c : cases) {
     Shooter& g = Fly();
-    g.st.FrameCount = 5;
+    g.st.FrameCount = kQuietClock;
     g.st.ShipX = 720;
     const int slot = SpawnEnemy(g, {25, 11, c.x, c.y, 88, 1, 40, 50, 0, 0, 0});
     g.st.EnemyShots[0] = EnemyShot{-1, 11, 3000, 3000, 3000, 3000, 1, 40, 3000, 9000};

@@ -73,7 +73,7 @@ class TreePainter {
   void Slider(const ui::Slider& s, const Rect& r, const Rect& clip) const;
   void TextBox(const ui::TextBox& t, const Rect& r, const Rect& clip) const;
   void RaisedFace(const Rect& r, std::uint32_t face, const Rect& clip) const;
-  void FocusMark(const Rect& r, const Rect& clip) const;
+  void FocusMark(const Rect& r, std::uint32_t rgb, const Rect& clip) const;
   void AccessText(int x, int y, const ui::FontSpec& font, const ShownCaption& caption, ui::Colour colour,
                   const Rect& clip) const;
   void Text(int x, int y, const ui::FontSpec& font, std::string_view text, ui::Colour colour, const Rect& clip) const;
@@ -174,16 +174,17 @@ void TreePainter::RaisedFace(const Rect& r, std::uint32_t face, const Rect& clip
   paint_.Fill({in.right - 1, in.top, in.right, in.bottom}, kShadow, clip);
 }
 
-// The focus mark: a dotted frame, every other pixel.
-void TreePainter::FocusMark(const Rect& r, const Rect& clip) const {
+// The focus mark: a dotted frame, every other pixel, in the element's text colour so that it
+// shows on its background.
+void TreePainter::FocusMark(const Rect& r, std::uint32_t rgb, const Rect& clip) const {
   if (r.Empty()) return;
   for (int x = r.left; x < r.right; x += 2) {
-    paint_.Pixel(x, r.top, kBlack, clip);
-    paint_.Pixel(x, r.bottom - 1, kBlack, clip);
+    paint_.Pixel(x, r.top, rgb, clip);
+    paint_.Pixel(x, r.bottom - 1, rgb, clip);
   }
   for (int y = r.top; y < r.bottom; y += 2) {
-    paint_.Pixel(r.left, y, kBlack, clip);
-    paint_.Pixel(r.right - 1, y, kBlack, clip);
+    paint_.Pixel(r.left, y, rgb, clip);
+    paint_.Pixel(r.right - 1, y, rgb, clip);
   }
 }
 
@@ -205,7 +206,7 @@ void TreePainter::Button(const ui::Button& b, const Rect& r, const Rect& clip) c
   const int x = r.left + (r.right - r.left - fonts_.TextWidthPx(b.Font, caption.text)) / 2;
   const int y = r.top + (r.bottom - r.top - fonts_.LineHeightPx(b.Font)) / 2;
   AccessText(x, y, b.Font, caption, TextColour(b), clip);
-  if (b.Focused) FocusMark({r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}, clip);
+  if (b.Focused) FocusMark({r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}, ToRgb(b.ForeColor), clip);
 }
 
 void TreePainter::CaptionBeside(const ui::Element& e, const Rect& r, const ui::FontSpec& font,
@@ -215,7 +216,9 @@ void TreePainter::CaptionBeside(const ui::Element& e, const Rect& r, const ui::F
   const int x = r.left + kBoxSize + kCaptionGap;
   const int y = r.top + (r.bottom - r.top - lineHeight) / 2;
   AccessText(x, y, font, shown, TextColour(e), clip);
-  if (e.Focused) FocusMark({x - 2, y - 1, x + fonts_.TextWidthPx(font, shown.text) + 2, y + lineHeight + 1}, clip);
+  if (e.Focused) {
+    FocusMark({x - 2, y - 1, x + fonts_.TextWidthPx(font, shown.text) + 2, y + lineHeight + 1}, ToRgb(e.ForeColor), clip);
+  }
 }
 
 void TreePainter::CheckBox(const ui::CheckBox& c, const Rect& r, const Rect& clip) const {
@@ -266,7 +269,7 @@ void TreePainter::Slider(const ui::Slider& s, const Rect& r, const Rect& clip) c
   const int thumbTop = r.top + std::min(2, (r.bottom - r.top) / 4);
   RaisedFace({r.left + offset, thumbTop, r.left + offset + kThumbWidth, r.bottom - (thumbTop - r.top)}, 0xE0E0E0,
              clip);
-  if (s.Focused) FocusMark(r, clip);
+  if (s.Focused) FocusMark(r, ToRgb(s.ForeColor), clip);
 }
 
 void TreePainter::TextBox(const ui::TextBox& t, const Rect& r, const Rect& clip) const {

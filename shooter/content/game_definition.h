@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "platform/ui.h"
+#include "shooter/content/main_script.h"
+#include "shooter/content/script.h"
 #include "shooter/content/sprite_catalogue.h"
 
 namespace kv::shooter {
@@ -25,6 +27,7 @@ struct GameDefinition {
   const ImageSetSpec* lists;
   EquipNames equipNames;
   std::array<std::string_view, 30> menuCaptions;
+  Script script;
   bool sideGunZeroFires = true;  // side gun choice 0 has barrels in this game
 };
 
@@ -50,6 +53,7 @@ inline constexpr GameDefinition kMainGame{
      "UP", "DOWN", "LEFT", "RIGHT", "FIRE", "SPECIAL", "SFX", "NOTHING", "SAVE", "CANCEL",
      "START MISSION", "TITLE SCREEN", "MAIN GUN", "SIDE GUN", "SPECIAL", "SHIELD", "CORE", "ENGINE",
      "Continue", "Title Menu", "Exit Game"},
+    kMainScript,
 };
 
 }  // namespace kv::shooter

@@ -77,8 +77,17 @@ void MoveEnemies(Shooter& g) {
     e.Age = Wrap16(e.Age + 1);
     RunBehaviour(g, slot);
     const PixelSize size = PictureSize(g, e.Sprite);
-    // Leaving the field removes an enemy without score or explosion.
-    if (e.Y + size.h * 15 >= 8640 || e.Y < 0 || e.X + size.w * 15 >= 6360 || e.X <= 0) e.Active = 0;
+    // Leaving the field removes an enemy without score or explosion. A boss that drifted out
+    // comes back where it entered, with the hit points it had left: its act could not end else.
+    if (e.Y + size.h * 15 >= 8640 || e.Y < 0 || e.X + size.w * 15 >= 6360 || e.X <= 0) {
+      if (e.IsBoss == kTrue) {
+        e.X = g.st.BossHomeX;
+        e.Y = g.st.BossHomeY;
+        e.Age = 0;
+      } else {
+        e.Active = 0;
+      }
+    }
   }
 }
 

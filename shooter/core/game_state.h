@@ -184,6 +184,13 @@ struct GameState {
   std::array<PowerUp, kPowerUpSlots> PowerUps{};
 
   PersistentValues Persist;
+
+  // Beyond the design, so that an act can always end: a boss that found the enemy table full
+  // waits for a free slot, and a boss that drifts out of the field comes back where it entered.
+  i16 WaitingBossSet = -1;  // the spawn set of a boss still waiting, or -1
+  i16 WaitingBossX = 0;
+  i16 BossHomeX = 0;
+  i16 BossHomeY = 0;
 };
 
 }  // namespace kv::shooter

@@ -23,6 +23,8 @@ int SpawnEnemy(Shooter& g, const SpawnArgs& a) {
     e.IsBoss = 0;
     if (a.boss == kTrue) {
       e.IsBoss = kTrue;
+      s.BossHomeX = e.X;
+      s.BossHomeY = e.Y;
       s.BossBarMove = 1;
       g.hud.Boss_Bar_Top->Width = g.hud.Boss_Bar_Bottom->Width;
     }

@@ -81,6 +81,7 @@ static void ResetCounters(Shooter& g) {
   s.LastBossDestroyed = 0;
   s.FlashFlag = 0;
   s.BossKillFrames = {0, 0, 0, 0, 0};
+  s.WaitingBossSet = -1;
 }
 
 static void LoadExplosionSounds(Shooter& g) {

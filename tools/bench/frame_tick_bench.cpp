@@ -35,6 +35,7 @@ void FullLoadTick(benchmark::State& state) {
   g.st.Equip[0] = static_cast<kv::i16>(state.range(0));
   g.st.Equip[1] = static_cast<kv::i16>(state.range(1));
   g.st.Equip[2] = static_cast<kv::i16>(state.range(2));
+  g.st.FrameCount = 2000;  // between the script's keys
   g.st.MainGunLevel = 10;
   g.st.SideGunLevel = 5;
   std::int64_t ticks = 0;
