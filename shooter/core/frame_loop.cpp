@@ -48,23 +48,19 @@ void tmOneFrame_Timer(Shooter& g) {
 
 // The clock runs up from -400 after the last boss and from -300 after the pilot's death.
 void EndOfGameSequence(Shooter& g) {
-  switch (g.st.FrameCount) {
-    case -380:
-      ShowMessage(g, " HQ: YES! WE DID IT!!! RETURN TO BASE!", 0, 0);
-      PlayMusic(g, "theme.mp3");
-      break;
-    case -330:
-      ShowMessage(g, " TYPE QZBTR AS PASSWORD FOR EXTRA GAME ", 2, 2);
-      break;
-    case -100:
-      ShowMessage(g, " GAME OVER ", 0, 1);
-      break;
-    case -1:
-      g.st.GameInitialised = 0;
-      SwitchLayer(g, kTitleLayer, kPlayLayer, 0.2, 1);
-      break;
-    default:
-      break;
+  GameState& s = g.st;
+  if (s.FrameCount == -1) {
+    s.GameInitialised = 0;
+    SwitchLayer(g, kTitleLayer, kPlayLayer, 0.2, 1);
+    return;
+  }
+  const bool noSecondWeapon =
+      g.def.tracksNoSecondWeapon && g.settings.nowep != nullptr && *g.settings.nowep == "ok";
+  const Ending& ending = noSecondWeapon ? g.def.endingWithoutSecondWeapon : g.def.ending;
+  for (const EndingLine& line : ending) {
+    if (line.clock != s.FrameCount) continue;
+    ShowMessage(g, line.text, line.colour, line.background);
+    if (!line.music.empty()) PlayMusic(g, line.music);
   }
 }
 

@@ -200,12 +200,17 @@ void tmMenu_Timer(Shooter& g) {
   }
 }
 
+// The main game's sign shows while the counter is below 5; the extra game's picture blinks in
+// the other phase.
 void Timer2_Timer(Shooter& g) {
   GameState& s = g.st;
-  if (s.BlinkCount < 5) {
-    g.menus.nlabel->SetCaption("\xC2\xA4");
-  } else if (s.BlinkCount > 5) {
-    g.menus.nlabel->SetCaption("");
+  if (s.BlinkCount != 5) {
+    const bool low = s.BlinkCount < 5;
+    if (g.menus.Image3 != nullptr) {
+      g.menus.Image3->Visible = !low;
+    } else {
+      g.menus.nlabel->SetCaption(low ? "\xC2\xA4" : "");
+    }
   }
   s.BlinkCount = Wrap16(s.BlinkCount + 1);
   if (s.BlinkCount > 10) s.BlinkCount = 1;

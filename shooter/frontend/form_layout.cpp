@@ -52,10 +52,10 @@ void BuildStatusPanel(Shooter& g) {
   ui::Surface& bar = *h.Stats_Bar;
   h.Stt_SHD_Lbl = &AddLabel(bar, "Stt_SHD_Lbl", "life", 0, 0, 495, 255, kGrey, 0);
   h.Stt_SPE_Lbl = &AddLabel(bar, "Stt_SPE_Lbl", "spec", 0, 240, 495, 255, kGrey, 0);
-  h.BAR_SHD_C = &AddBar(bar, "BAR_SHD_C", 540, 30, 2175, 75, 0x00FFFF);
-  h.BAR_SHD_R = &AddBar(bar, "BAR_SHD_R", 540, 90, 2175, 75, 0x0080FF);
-  h.BAR_SPE_C = &AddBar(bar, "BAR_SPE_C", 540, 270, 2175, 75, 0x0000FF);
-  h.BAR_SPE_R = &AddBar(bar, "BAR_SPE_R", 540, 330, 2175, 75, 0x0000C0);
+  h.BAR_SHD_C = &AddBar(bar, "BAR_SHD_C", 540, 30, 2175, 75, g.def.chargeBars[0]);
+  h.BAR_SHD_R = &AddBar(bar, "BAR_SHD_R", 540, 90, 2175, 75, g.def.chargeBars[1]);
+  h.BAR_SPE_C = &AddBar(bar, "BAR_SPE_C", 540, 270, 2175, 75, g.def.chargeBars[2]);
+  h.BAR_SPE_R = &AddBar(bar, "BAR_SPE_R", 540, 330, 2175, 75, g.def.chargeBars[3]);
   h.Stt_LVL_MG = &AddLabel(bar, "Stt_LVL_MG", "MG  1.0", 2880, 0, 855, 255, 0x00C000, 0);
   h.Stt_LVL_SG = &AddLabel(bar, "Stt_LVL_SG", "SG   1.0", 2880, 240, 855, 255, kGrey, 0);
   // The warning faces lie under the healthy faces; a broken part's healthy face is cut to
@@ -149,8 +149,7 @@ void BuildTitleLayer(Shooter& g) {
   ui::Surface& layer = *g.Menu_Layer;
   auto& picture = AddSurface(layer, "Image1", 1560, 720, 120 * 15, 180 * 15);
   picture.Picture = &g.images.title;
-  auto& tagline = AddLabel(layer, "Wait_Label", "\"I am the Reaper of Space\"", 960, 3960, 3255, 375, 0x000080, 0,
-                           kMenuFont);
+  auto& tagline = AddLabel(layer, "Wait_Label", g.def.tagline, 960, 3960, 3255, 375, g.def.taglineColour, 0, kMenuFont);
   tagline.Transparent = true;
   tagline.Alignment = ui::Label::Align::Centre;
   g.menus.Wait_Label = &tagline;
@@ -158,8 +157,15 @@ void BuildTitleLayer(Shooter& g) {
                           ui::FontSpec{14, true, ui::Face::Symbol});
   symbol.Transparent = true;
   g.menus.nlabel = &symbol;
+  if (g.def.symbolIsPicture) {
+    // The extra game's symbol is a picture (a red orb) instead of the sign.
+    symbol.Visible = false;
+    auto& picture3 = AddSurface(layer, "Image3", 2040, 1680, 39 * 15, 39 * 15);
+    picture3.Picture = g.images.Picture(21, 1);
+    g.menus.Image3 = &picture3;
+  }
   for (int i = 0; i <= 2; ++i) AddMenuItem(g, layer, i, 1370, 4840 + 400 * i, 2175);
-  AddCursorBars(g, layer, 0, 5040, 120, 120, {0xFFC0C0, 0xFF8080, 0xFF0000, 0x800000, 0x800000, 0x400000});
+  AddCursorBars(g, layer, 0, 5040, 120, 120, g.def.titleBars);
 }
 
 void BuildOptionsLayer(Shooter& g) {
@@ -202,7 +208,7 @@ void BuildEquipmentLayer(Shooter& g) {
   auto& ship = AddSurface(layer, "Image2", 3240, 960, 76 * 15, 80 * 15);
   ship.Picture = &g.images.equip;
   AddHeading(layer, "(Use Left and Right keys to make changes)", 720, 5520, kHudFont);
-  AddCursorBars(g, layer, 12, 5040, 5400, 120, {0xFFC0C0, 0xFF8080, 0xFF0000, 0xC00000, 0x800000, 0x400000});
+  AddCursorBars(g, layer, 12, 5040, 5400, 120, g.def.equipmentBars);
 }
 
 void BuildPauseLayer(Shooter& g) {

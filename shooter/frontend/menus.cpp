@@ -83,6 +83,9 @@ void SetEquipName(Shooter& g, int slot, int choice) {
   if (slot < 0 || slot >= kEquipSlots || choice < 0 || choice > kEquipHighest[static_cast<std::size_t>(slot)]) return;
   g.menus.WBox[static_cast<std::size_t>(slot)]->SetCaption(
       g.def.equipNames[static_cast<std::size_t>(slot)][static_cast<std::size_t>(choice)]);
+  if (slot == 1 && g.def.tracksNoSecondWeapon && g.settings.nowep != nullptr) {
+    *g.settings.nowep = choice == 0 ? "ok" : "x";
+  }
 }
 
 namespace {

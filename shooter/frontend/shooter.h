@@ -24,6 +24,7 @@ struct ShooterSettings {
   int detailOption = 0;              // 0 "Low Detail", 1 "Medium Detail", 2 "High Detail"
   std::function<bool()> muted;       // the dialog's "Mute Sounds" box, read at every effect
   std::string shieldHitCost = "394";  // caption of the hidden store label LabelX
+  std::string* nowep = nullptr;       // the program-wide no-second-weapon flag, "ok" or "x"
 };
 
 struct Hud {
@@ -62,6 +63,7 @@ struct MenuUi {
   std::array<ui::Label*, 6> WBox{};
   ui::Label* Wait_Label = nullptr;  // the title tagline
   ui::Label* nlabel = nullptr;      // the blinking title symbol
+  ui::Surface* Image3 = nullptr;    // the extra game's title symbol
   ui::Label* LabelSE = nullptr;     // effects volume on the options layer
   ui::Label* LabelBGM = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "shooter/extra/extra_game.h"
 #include "shooter/frontend/form.h"
 #include "shooter/frontend/menus.h"
 #include "shooter/frontend/shooter.h"
@@ -128,11 +129,7 @@ Result<RunOptions> ParseArgs(const std::vector<std::string>& args, const std::fi
 }
 
 int Run(const RunOptions& opt, std::ostream& err) {
-  if (opt.game == "extra") {
-    err << "korvane-headless: the extra game is not built yet\n";
-    return 2;
-  }
-  const shooter::GameDefinition& def = shooter::kMainGame;
+  const shooter::GameDefinition& def = opt.game == "extra" ? shooter::kExtraGame : shooter::kMainGame;
   auto images = shooter::LoadImageSet(opt.programDir, def);
   if (!images.ok()) {
     err << "korvane-headless: " << images.error() << "\n";
@@ -161,6 +158,8 @@ int Run(const RunOptions& opt, std::ostream& err) {
   const bool mute = opt.mute;
   settings.muted = [mute] { return mute; };
   settings.shieldHitCost = opt.nodeath ? "1" : "394";
+  std::string nowep = "x";  // the hidden store label's design caption
+  settings.nowep = &nowep;
 
   shooter::Shooter game(hp, rng, def, images.value(), settings);
   game.skipTitleToPlay = opt.play;

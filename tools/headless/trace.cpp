@@ -196,6 +196,7 @@ std::string FinalObject(const Shooter& g, std::int64_t t) {
   j.Key("volumes").IntArray(s.Volumes);
   j.Key("gameinit").Int(s.GameInitialised);
   j.Key("quit").Bool(g.quit);
+  j.Key("nowep").Str(g.settings.nowep != nullptr ? std::string_view(*g.settings.nowep) : std::string_view());
   j.Close('}');
   return j.Take();
 }
