@@ -148,3 +148,41 @@ TEST(HeadlessRun, AKeyFileWalksTitleEquipmentMissionPauseAndBack) {
 
 }  // namespace
 }  // namespace kv::testing
+
+namespace kv::testing {
+namespace {
+
+std::string ReadAll(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+TEST(HeadlessBot, FliesAWholeMissionToVictoryTheSameWayEveryTime) {
+  const auto dir = std::filesystem::temp_directory_path() / ("kv_bot_" + std::to_string(::getpid()));
+  std::string traces[2];
+  for (int run = 0; run < 2; ++run) {
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(std::filesystem::path(KV_SOURCE_DIR) / "assets" / "custom.cfg", dir / "custom.cfg");
+    std::filesystem::copy_file(std::filesystem::path(KV_SOURCE_DIR) / "assets" / "HiScore.txt", dir / "HiScore.txt");
+    auto o = headless::ParseArgs({"--dir", dir.string(), "--play", "--bot", "--nodeath", "--seed", "7", "--equip",
+                                  "0,0,0,4,0,3", "--until", "400000", "--trace", (dir / "t.jsonl").string()},
+                                 KV_PROGRAM_DIR);
+    ASSERT_TRUE(o.ok()) << o.error();
+    std::ostringstream err;
+    ASSERT_EQ(headless::Run(o.value(), err), 0) << err.str();
+    traces[run] = ReadAll(dir / "t.jsonl");
+    const std::string report = ReadAll(dir / "HiScore.txt");
+    EXPECT_NE(report.find("\"Last Boss  : Destroyed\"\r\n"), std::string::npos) << report;
+  }
+  EXPECT_EQ(traces[0], traces[1]);
+  EXPECT_NE(traces[0].find("\"log\":[\" HQ: YES! WE DID IT!!! RETURN TO BASE!\""), std::string::npos);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(HeadlessBot, NeedsPlay) { EXPECT_FALSE(headless::ParseArgs({"--bot"}, "/tmp").ok()); }
+
+}  // namespace
+}  // namespace kv::testing

@@ -10,6 +10,7 @@
 #include "shooter/frontend/form.h"
 #include "shooter/frontend/menus.h"
 #include "shooter/frontend/shooter.h"
+#include "tools/headless/bot.h"
 #include "tools/headless/trace.h"
 
 namespace kv::headless {
@@ -70,6 +71,8 @@ Result<RunOptions> ParseArgs(const std::vector<std::string>& args, const std::fi
       o.nodeath = true;
     } else if (a == "--play") {
       o.play = true;
+    } else if (a == "--bot") {
+      o.bot = true;
     } else if (!value(v)) {
       return Opts::Error(a.rfind("--", 0) == 0 ? a + " needs a value" : "unknown argument " + a);
     } else if (a == "--game") {
@@ -123,6 +126,7 @@ Result<RunOptions> ParseArgs(const std::vector<std::string>& args, const std::fi
       return Opts::Error("unknown argument " + a);
     }
   }
+  if (o.bot && !o.play) return Opts::Error("--bot goes with --play");
   std::stable_sort(o.screenshots.begin(), o.screenshots.end(),
                    [](const Screenshot& x, const Screenshot& y) { return x.t < y.t; });
   return o;
@@ -163,7 +167,11 @@ int Run(const RunOptions& opt, std::ostream& err) {
 
   shooter::Shooter game(hp, rng, def, images.value(), settings);
   game.skipTitleToPlay = opt.play;
-  if (trace.is_open()) game.onTick = [&] { trace << TraceLine(game, hp.NowMs()) << '\n'; };
+  Bot bot(hp, game);
+  game.onTick = [&] {
+    if (trace.is_open()) trace << TraceLine(game, hp.NowMs()) << '\n';
+    if (opt.bot) bot.AfterTick();
+  };
   shooter::Form_Initialize(game);
   shooter::Form_Load(game);
   if (opt.play) {

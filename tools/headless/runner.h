@@ -28,6 +28,7 @@ struct RunOptions {
   bool nodeath = false;
   std::array<int, 6> equip{};
   bool play = false;
+  bool bot = false;  // a bot flies the mission (with --play)
   std::vector<KeyEvent> keys;
   std::int64_t until = 600000;
   std::filesystem::path trace;
