@@ -1,6 +1,6 @@
 // The program on screen. Until the intro and the launcher are built, it opens on the settings
 // dialog; its Start creates the main game's window with the chosen period, detail and mute box.
-// "--extra" shows the dialog as the launcher's extra-game entry will.
+// "--extra" shows the dialog as the launcher's extra-game entry will, with its "&Start EX".
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -12,6 +12,7 @@
 
 #include "platform/sdl/sdl_platform.h"
 #include "shell/settings_dialog.h"
+#include "shooter/extra/extra_game.h"
 #include "shooter/frontend/form.h"
 #include "shooter/frontend/shooter.h"
 
@@ -46,11 +47,13 @@ int main(int argc, char** argv) {
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   const auto programDir = ec ? std::filesystem::current_path() : exe.parent_path();
 
-  const kv::shooter::GameDefinition& def = kv::shooter::kMainGame;
-  auto images = kv::shooter::LoadImageSet(programDir, def);
-  if (!images.ok()) {
-    std::cerr << "korvane: " << images.error() << "\n";
-    return 1;
+  auto images = kv::shooter::LoadImageSet(programDir, kv::shooter::kMainGame);
+  auto extraImages = kv::shooter::LoadImageSet(programDir, kv::shooter::kExtraGame);
+  for (const auto* set : {&images, &extraImages}) {
+    if (!set->ok()) {
+      std::cerr << "korvane: " << set->error() << "\n";
+      return 1;
+    }
   }
   auto platform = kv::sdl::SdlPlatform::Create();
   if (!platform.ok()) {
@@ -61,10 +64,14 @@ int main(int argc, char** argv) {
   // The game seeds its random numbers from the clock, as the original did.
   kv::Random rng(static_cast<std::uint64_t>(std::time(nullptr)));
 
+  // The program-wide stores that the design keeps in hidden labels: the shield-hit cost and the
+  // extra game's no-second-weapon flag.
+  std::string nowep = "x";
   kv::shell::FormOptimize dialog(sdl);
   // Declared after the dialog, so the game goes first: it reads the dialog's mute box.
   std::unique_ptr<kv::shooter::Shooter> game;
-  dialog.startMainGame = [&](const kv::shell::DialogReadout& chosen) {
+  auto start = [&](const kv::shooter::GameDefinition& def, const kv::shooter::ImageSet& set,
+                   const kv::shell::DialogReadout& chosen) {
     kv::shooter::ShooterSettings settings;
     settings.programDir = programDir;
     settings.dataDir = programDir;
@@ -72,16 +79,19 @@ int main(int argc, char** argv) {
     settings.detailOption = chosen.detail;
     // Asked at every effect, so ticking the box later still counts.
     settings.muted = [&dialog] { return dialog.Muted(); };
-    game = std::make_unique<kv::shooter::Shooter>(sdl, rng, def, images.value(), settings);
+    settings.nowep = &nowep;
+    game = std::make_unique<kv::shooter::Shooter>(sdl, rng, def, set, settings);
     kv::shooter::Form_Initialize(*game);
     kv::shooter::Form_Load(*game);
     sdl.ShowWindow(game->window);
   };
-  if (options.value().extra) {
-    dialog.Command1->Visible = true;
-    // There is no extra game window yet: its button only says so.
-    dialog.Command1->Pressed = [] { std::cerr << "the extra game is not built yet\n"; };
-  }
+  dialog.startMainGame = [&](const kv::shell::DialogReadout& chosen) {
+    start(kv::shooter::kMainGame, images.value(), chosen);
+  };
+  dialog.startExtraGame = [&](const kv::shell::DialogReadout& chosen) {
+    start(kv::shooter::kExtraGame, extraImages.value(), chosen);
+  };
+  if (options.value().extra) dialog.Command1->Visible = true;
   dialog.Show();
   return sdl.Run();
 }
