@@ -230,12 +230,8 @@ void GameLayer_KeyDown(Shooter& g, int vk, int shift) {
   } else if (vk == kEscape) {
     SwitchLayer(g, kTitleLayer, kEquipLayer, 0.1, 1);
     PlaySfx(g, 1);
-  } else if (vk == kUp || vk == kDown) {
-    s.MenuSel = Wrap16(s.MenuSel + (vk == kUp ? -1 : 1));
-    if (s.MenuSel < s.MenuFirst) s.MenuSel = s.MenuLast;
-    if (s.MenuSel > s.MenuLast) s.MenuSel = s.MenuFirst;
+  } else if (MoveSelection(g, vk)) {
     s.OnEquipRow = Flag(s.MenuSel >= 21 && s.MenuSel <= 26);
-    PlaySfx(g, 1);
   } else if ((vk == kLeft || vk == kRight) && s.MenuSel >= 21 && s.MenuSel <= 26) {
     ChangeEquipment(g, vk);
   }
